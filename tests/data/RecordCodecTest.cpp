@@ -1,0 +1,50 @@
+// Tests of record encoding: negation and check bytes against the logger's worked example.
+#include "RecordCodec.h"
+
+#include <gtest/gtest.h>
+
+namespace zyfo {
+namespace {
+
+const std::string kExampleBody = "20061205143000$4,1,25,21.5,0$4,1,26,45.2,0$";
+
+std::vector<std::uint8_t> decodedBytes(const std::string &stored)
+{
+    std::vector<std::uint8_t> bytes(stored.begin(), stored.end());
+    negateBytes(bytes);
+    return bytes;
+}
+
+TEST(RecordCodec, ExampleRecordHasTheLoggersCheckBytes)
+{
+    const std::string stored = encodeRecord(kExampleBody);
+    ASSERT_EQ(stored.size(), 46u);
+    EXPECT_EQ(static_cast<std::uint8_t>(stored[0]), 0xCE); // "2" stored negated
+    EXPECT_EQ(static_cast<std::uint8_t>(stored[14]), 0xDC); // "$"
+
+    const std::vector<std::uint8_t> decoded = decodedBytes(stored);
+    EXPECT_EQ(decoded[43], '@');
+    EXPECT_EQ(decoded[44], '%'); // 2060 mod 253 + 1 = 37
+    EXPECT_EQ(decoded[45], '5'); // 2060 mod 251 + 1 = 53
+    EXPECT_TRUE(checkBytesMatch({decoded.data(), 43}, decoded[44], decoded[45]));
+}
+
+TEST(RecordCodec, ChangedDigitFailsTheCheck)
+{
+    std::vector<std::uint8_t> decoded = decodedBytes(encodeRecord(kExampleBody));
+    decoded[20] = '6'; // 21.5 -> 26.5, check bytes unchanged
+    EXPECT_FALSE(checkBytesMatch({decoded.data(), 43}, decoded[44], decoded[45]));
+}
+
+TEST(RecordCodec, HighBytesCountNegative)
+{
+    const std::vector<std::uint8_t> bytes = {0xFF, 0xFF, 0x01}; // -1 -1 +1 = -1
+    const CheckBytes check = computeCheckBytes(bytes);
+    EXPECT_EQ(check.first, 0);  // -1 % 253 + 1
+    EXPECT_EQ(check.second, 0); // -1 % 251 + 1
+    EXPECT_TRUE(checkBytesMatch(bytes, 0x00, 0x00));
+    EXPECT_FALSE(checkBytesMatch(bytes, 0x01, 0x00));
+}
+
+} // namespace
+} // namespace zyfo
