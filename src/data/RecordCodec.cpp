@@ -21,8 +21,8 @@ CheckBytes computeCheckBytes(std::span<const std::uint8_t> decoded)
 bool checkBytesMatch(std::span<const std::uint8_t> decoded, std::uint8_t c1, std::uint8_t c2)
 {
     const CheckBytes expected = computeCheckBytes(decoded);
-    return (expected.first - static_cast<std::int8_t>(c1)) % 256 == 0
-        && (expected.second - static_cast<std::int8_t>(c2)) % 256 == 0;
+    return (expected.first - static_cast<std::int8_t>(c1)) % 256 == 0 &&
+           (expected.second - static_cast<std::int8_t>(c2)) % 256 == 0;
 }
 
 std::string encodeRecord(std::string_view body)

@@ -9,7 +9,10 @@
 namespace zyfo {
 
 // Stored byte = (256 - b) mod 256; the same operation decodes. Returns the other form of b.
-constexpr std::uint8_t negateByte(std::uint8_t b) { return static_cast<std::uint8_t>(256u - b); }
+constexpr std::uint8_t negateByte(std::uint8_t b)
+{
+    return static_cast<std::uint8_t>(256u - b);
+}
 
 // Negates every byte of the span in place (stored <-> decoded).
 void negateBytes(std::span<std::uint8_t> bytes);

@@ -19,7 +19,7 @@ TEST(RecordCodec, ExampleRecordHasTheLoggersCheckBytes)
 {
     const std::string stored = encodeRecord(kExampleBody);
     ASSERT_EQ(stored.size(), 46u);
-    EXPECT_EQ(static_cast<std::uint8_t>(stored[0]), 0xCE); // "2" stored negated
+    EXPECT_EQ(static_cast<std::uint8_t>(stored[0]), 0xCE);  // "2" stored negated
     EXPECT_EQ(static_cast<std::uint8_t>(stored[14]), 0xDC); // "$"
 
     const std::vector<std::uint8_t> decoded = decodedBytes(stored);

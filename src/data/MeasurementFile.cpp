@@ -1,0 +1,275 @@
+// Everything loaded from the open data file: row storage, sorting, ranges and the time window.
+#include "MeasurementFile.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+namespace zyfo {
+namespace {
+
+// Value ranges are whole numbers; readings beyond this count as this, so the integer
+// arithmetic of the ranges cannot overflow.
+constexpr double kRangeLimit = 1e9;
+
+} // namespace
+
+MeasurementFile::MeasurementFile()
+    : m_channelViews(static_cast<std::size_t>(kKindCount) * kChannelSlots)
+{
+    // The value axes the chart shows before any file is read.
+    m_groupViews[groupIndex(UnitGroup::Temperature)].viewMinimum = -20;
+    m_groupViews[groupIndex(UnitGroup::Temperature)].viewMaximum = 10;
+    m_groupViews[groupIndex(UnitGroup::Pressure)].viewMaximum = 2;
+    m_groupViews[groupIndex(UnitGroup::RelativeHumidity)].viewMaximum = 4;
+}
+
+std::string MeasurementFile::rowDateText(int index) const
+{
+    const RowRecord &row = m_rows[static_cast<std::size_t>(index)];
+    return row.hasStamp ? dateText(row.stamp) : std::string(kNoStampDateText);
+}
+
+std::string MeasurementFile::rowTimeText(int index) const
+{
+    const RowRecord &row = m_rows[static_cast<std::size_t>(index)];
+    return row.hasStamp ? timeText(row.stamp) : std::string(kNoStampTimeText);
+}
+
+const ChannelColumn *MeasurementFile::column(ChannelKind kind, int channel) const
+{
+    const std::vector<ChannelColumn> &columns = m_columns[kindIndex(kind)];
+    if (channel < 0 || static_cast<std::size_t>(channel) >= columns.size())
+        return nullptr;
+    return &columns[static_cast<std::size_t>(channel)];
+}
+
+std::optional<double> MeasurementFile::value(int index, ChannelKind kind, int channel) const
+{
+    const ChannelColumn *values = column(kind, channel);
+    return values ? values->value(index) : std::nullopt;
+}
+
+bool MeasurementFile::rowHasKind(int index, ChannelKind kind) const
+{
+    for (const ChannelColumn &values : m_columns[kindIndex(kind)])
+        if (values.value(index))
+            return true;
+    return false;
+}
+
+int MeasurementFile::valueCount(ChannelKind kind, int channel) const
+{
+    const ChannelColumn *values = column(kind, channel);
+    return values ? static_cast<int>(values->valueCount()) : 0;
+}
+
+int MeasurementFile::appendRow(std::time_t time, const Stamp *stamp)
+{
+    m_rows.push_back({time, stamp ? *stamp : Stamp{}, stamp != nullptr});
+    return rowCount() - 1;
+}
+
+void MeasurementFile::storeValue(ChannelKind kind, int channel, double value)
+{
+    std::vector<ChannelColumn> &columns = m_columns[kindIndex(kind)];
+    if (static_cast<std::size_t>(channel) >= columns.size())
+        columns.resize(static_cast<std::size_t>(channel) + 1);
+    columns[static_cast<std::size_t>(channel)].append(rowCount() - 1, value);
+}
+
+void MeasurementFile::clearRows()
+{
+    // Swapping with empty containers gives the memory back; clear() would keep it.
+    std::vector<RowRecord>().swap(m_rows);
+    for (std::vector<ChannelColumn> &columns : m_columns)
+        std::vector<ChannelColumn>().swap(columns);
+}
+
+void MeasurementFile::sortRows(int firstNewRow)
+{
+    const auto n = m_rows.size();
+    std::size_t sorted = static_cast<std::size_t>(std::max(firstNewRow, 1));
+    while (sorted < n && m_rows[sorted].time >= m_rows[sorted - 1].time)
+        ++sorted;
+    if (sorted >= n)
+        return;
+    // Rows up to the last one not later than the earliest unsorted row keep their places.
+    const auto earliest =
+        std::min_element(m_rows.begin() + static_cast<std::ptrdiff_t>(sorted), m_rows.end(),
+                         [](const RowRecord &a, const RowRecord &b) { return a.time < b.time; })
+            ->time;
+    const auto firstMoved = std::upper_bound(
+        m_rows.begin(), m_rows.begin() + static_cast<std::ptrdiff_t>(sorted), earliest,
+        [](std::time_t t, const RowRecord &row) { return t < row.time; });
+    reorderFrom(static_cast<int>(firstMoved - m_rows.begin()));
+}
+
+void MeasurementFile::reorderFrom(int firstRow)
+{
+    const int n = rowCount();
+    const auto count = static_cast<std::size_t>(n - firstRow);
+    std::vector<int> order(count);
+    std::iota(order.begin(), order.end(), firstRow);
+    std::stable_sort(order.begin(), order.end(),
+                     [this](int a, int b) { return rowTime(a) < rowTime(b); });
+
+    std::vector<int> newRow(count);
+    std::vector<RowRecord> moved(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        const auto from = static_cast<std::size_t>(order[i]);
+        newRow[from - static_cast<std::size_t>(firstRow)] = firstRow + static_cast<int>(i);
+        moved[i] = m_rows[from];
+    }
+    std::copy(moved.begin(), moved.end(), m_rows.begin() + firstRow);
+
+    std::vector<std::pair<int, double>> values;
+    for (std::vector<ChannelColumn> &columns : m_columns) {
+        for (ChannelColumn &channel : columns) {
+            values.clear();
+            channel.forEach(firstRow, n - 1, [&](int row, double v) {
+                values.emplace_back(newRow[static_cast<std::size_t>(row - firstRow)], v);
+            });
+            if (values.empty())
+                continue;
+            std::sort(values.begin(), values.end());
+            channel.truncate(firstRow);
+            for (const auto &[row, v] : values)
+                channel.append(row, v);
+        }
+    }
+}
+
+void MeasurementFile::clearChannelNames()
+{
+    for (ChannelNameList &names : m_names)
+        names.clear();
+}
+
+ChannelView &MeasurementFile::channelView(ChannelKind kind, int channel)
+{
+    return m_channelViews[static_cast<std::size_t>(kindIndex(kind) * kChannelSlots + channel)];
+}
+
+const ChannelView &MeasurementFile::channelView(ChannelKind kind, int channel) const
+{
+    return m_channelViews[static_cast<std::size_t>(kindIndex(kind) * kChannelSlots + channel)];
+}
+
+void MeasurementFile::resetDataRanges()
+{
+    for (GroupRange &range : m_ranges) {
+        range.dataMinimum = 1000000;
+        range.dataMaximum = -1000000;
+    }
+}
+
+void MeasurementFile::widenDataRange(ChannelKind kind, double value)
+{
+    if (!std::isfinite(value))
+        return;
+    GroupRange &range = m_ranges[static_cast<std::size_t>(groupNumber(unitGroupOf(kind)))];
+    const double limited = std::clamp(value, -kRangeLimit, kRangeLimit);
+    const int whole = static_cast<int>(std::trunc(limited));
+    if (range.dataMinimum > limited)
+        range.dataMinimum = whole - 1;
+    if (range.dataMaximum < limited)
+        range.dataMaximum = whole + (kind == ChannelKind::Temperature ? 2 : 4);
+}
+
+void MeasurementFile::updateDisplayRanges()
+{
+    for (std::size_t slot = 0; slot < m_ranges.size(); ++slot) {
+        GroupRange &range = m_ranges[slot];
+        const std::int64_t low = range.dataMinimum <= 0 ? range.dataMinimum : 0;
+        const auto margin = static_cast<int>((std::int64_t{range.dataMaximum} - low) / 8);
+        range.displayMinimum = range.dataMinimum - margin;
+        range.displayMaximum = range.dataMaximum + margin;
+        if (slot != static_cast<std::size_t>(groupNumber(UnitGroup::Temperature)))
+            range.displayMinimum = std::max(range.displayMinimum, 0);
+        if (slot == static_cast<std::size_t>(groupNumber(UnitGroup::RelativeHumidity)))
+            range.displayMaximum = std::min(range.displayMaximum, 100);
+        if (slot == static_cast<std::size_t>(groupNumber(UnitGroup::WindDirection)))
+            range.displayMaximum = std::min(range.displayMaximum, 360);
+    }
+}
+
+void MeasurementFile::clearShownFlags()
+{
+    for (GroupView &group : m_groupViews)
+        group.shown = false;
+    for (ChannelView &channel : m_channelViews)
+        channel.shown = false;
+}
+
+void MeasurementFile::updateGroupShownFlags()
+{
+    for (GroupView &group : m_groupViews)
+        group.shown = false;
+    for (int kind = 0; kind < kKindCount; ++kind) {
+        GroupView &group = groupView(unitGroupOf(kindAt(kind)));
+        for (int channel = 0; channel < kChannelSlots && !group.shown; ++channel)
+            group.shown = channelView(kindAt(kind), channel).shown;
+    }
+}
+
+void MeasurementFile::clearListedFlags()
+{
+    for (ChannelView &channel : m_channelViews)
+        channel.listed = false;
+}
+
+ChannelListEntry MeasurementFile::listEntry(int item) const
+{
+    if (item < 0 || static_cast<std::size_t>(item) >= m_listEntries.size())
+        return {};
+    return m_listEntries[static_cast<std::size_t>(item)];
+}
+
+void MeasurementFile::setListEntry(int item, ChannelListEntry entry)
+{
+    if (item < 0)
+        return;
+    if (static_cast<std::size_t>(item) >= m_listEntries.size())
+        m_listEntries.resize(static_cast<std::size_t>(item) + 1);
+    m_listEntries[static_cast<std::size_t>(item)] = entry;
+}
+
+int MeasurementFile::findRow(std::time_t t, FindDirection direction) const
+{
+    const auto byTime = [](const RowRecord &row, std::time_t time) { return row.time < time; };
+    if (direction == FindDirection::Forward) {
+        if (m_rows.empty())
+            return -1;
+        const auto at = std::lower_bound(m_rows.begin(), m_rows.end(), t, byTime);
+        return at == m_rows.end() ? rowCount() - 1 : static_cast<int>(at - m_rows.begin());
+    }
+    const auto after =
+        std::upper_bound(m_rows.begin(), m_rows.end(), t,
+                         [](std::time_t time, const RowRecord &row) { return time < row.time; });
+    return after == m_rows.begin() ? 0 : static_cast<int>(after - m_rows.begin()) - 1;
+}
+
+std::optional<std::time_t> MeasurementFile::snapEnd(std::time_t t, std::time_t &endTime,
+                                                    int &endRow) const
+{
+    endRow = findRow(t, endTime < t ? FindDirection::Forward : FindDirection::Back);
+    if (endRow < 0 || endRow >= rowCount()) {
+        endTime = 0;
+        return std::nullopt;
+    }
+    endTime = rowTime(endRow);
+    return endTime;
+}
+
+std::optional<std::time_t> MeasurementFile::setFromTime(std::time_t t)
+{
+    return snapEnd(t, m_fromTime, m_fromRow);
+}
+
+std::optional<std::time_t> MeasurementFile::setToTime(std::time_t t)
+{
+    return snapEnd(t, m_toTime, m_toRow);
+}
+
+} // namespace zyfo
