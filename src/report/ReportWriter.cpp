@@ -1,0 +1,217 @@
+// The report writer: the loaded rows as a "Format tekstowy" or "Lista rozdzielana" file.
+#include "ReportWriter.h"
+
+#include "Cp1250.h"
+
+#include <charconv>
+
+namespace zyfo {
+
+namespace {
+
+// One kind's cells: value decimals ("%.02f" or "%.0f"), blanks after a value in the text
+// layout, and the header cell around the channel's name.
+struct ReportColumn
+{
+    ChannelKind kind;
+    int decimals;
+    int blanks;
+    std::string_view label;
+    std::string_view unit;
+};
+
+// The report's own column order (radiation in µmol comes before speed).
+constexpr ReportColumn kColumns[] = {
+    {ChannelKind::Temperature, 2, 18, "Temp. ", " °C"},
+    {ChannelKind::Pressure, 2, 17, "Ciś. ", " hPa"},
+    {ChannelKind::RelativeHumidity, 2, 20, "Wilg. wzgl. ", " %"},
+    {ChannelKind::DewPoint, 2, 19, "P. rosy ", " °C"},
+    {ChannelKind::VapourContent, 2, 20, "Zaw. pary ", " ppm"},
+    {ChannelKind::RadiationWm2, 2, 21, "Prom. ", " W/m2"},
+    {ChannelKind::RadiationKlx, 2, 21, "Prom. ", " kLx"},
+    {ChannelKind::RadiationUmol, 2, 21, "Prom. ", " µmol/sm2"},
+    {ChannelKind::WindSpeed, 2, 22, "Prędkość ", " m/s"},
+    {ChannelKind::WindDirection, 0, 20, "Kier. ", " °"},
+    {ChannelKind::RainHeight, 2, 17, "Wys. ", " mm"},
+    // Binary inputs keep "ppm": reports already stored elsewhere are matched against it.
+    {ChannelKind::BinaryInput, 2, 20, "We. bin. ", " ppm"},
+};
+
+constexpr std::string_view kHeaderStart = "Data i Godzina  ";
+constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::size_t kPushSize = 1 << 20;
+constexpr std::string_view kBlanks = "                                "; // longer than any run
+
+// Every line break of `text` (CR LF, LF alone, CR alone) as CR LF.
+std::string withCrLf(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size() + 16);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' || text[i] == '\n') {
+            out += kLineEnd;
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+            continue;
+        }
+        out += text[i];
+    }
+    return out;
+}
+
+} // namespace
+
+ReportWriter::ReportWriter(const MeasurementFile &data, const ReportOptions &options)
+    : m_data(data)
+    , m_options(options)
+    , m_separator(options.format == ReportFormat::Delimited ? "," : "\t")
+    , m_decimalSeparator(
+          toCp1250(options.decimalSeparator.empty() ? "." : options.decimalSeparator))
+{
+    collectChannels();
+}
+
+void ReportWriter::collectChannels()
+{
+    for (int column = 0; column < static_cast<int>(std::size(kColumns)); ++column) {
+        const ReportColumn &spec = kColumns[column];
+        const ChannelNameList &names = m_data.channelNames(spec.kind);
+        for (int channel = 0; channel < names.count(); ++channel) {
+            // A channel without any value never gets a cell.
+            const ChannelColumn *values = m_data.column(spec.kind, channel);
+            if (values == nullptr || values->valueCount() == 0)
+                continue;
+            std::string cell = m_separator;
+            appendCp1250(cell, spec.label);
+            appendCp1250(cell, names.name(channel));
+            appendCp1250(cell, spec.unit);
+            m_channels.push_back({values, column, std::move(cell)});
+        }
+    }
+}
+
+ReportResult ReportWriter::write(ReportFile &file, const std::string &path,
+                                 const std::function<ExistingFileAction()> &existing)
+{
+    ReportResult result;
+    const ReportFileOpen opened = file.open(path);
+    if (opened == ReportFileOpen::Failed) {
+        result.status = ReportStatus::FileUnavailable;
+        result.systemError = file.lastError();
+        return result;
+    }
+    bool ok = true;
+    if (opened == ReportFileOpen::Existed) {
+        const ExistingFileAction action = existing ? existing() : ExistingFileAction::Replace;
+        ok = action == ExistingFileAction::Append ? file.seekToEnd() : file.truncate();
+    }
+    m_buffer.clear();
+    m_buffer.reserve(kPushSize + 64 * 1024);
+    if (ok && m_options.withComment) {
+        appendComment();
+        ok = pushBuffer(file, result);
+    }
+    ok = ok && writeRows(file, result) && pushBuffer(file, result);
+    if (!ok) {
+        result.status = ReportStatus::WriteFailed;
+        result.systemError = file.lastError();
+        file.close();
+        return result;
+    }
+    if (!file.close()) {
+        result.status = ReportStatus::WriteFailed;
+        result.systemError = file.lastError();
+    }
+    return result;
+}
+
+void ReportWriter::appendComment()
+{
+    if (m_options.comment.empty())
+        return;
+    appendCp1250(m_buffer, withCrLf(m_options.comment));
+    m_buffer += kLineEnd;
+}
+
+bool ReportWriter::writeRows(ReportFile &file, ReportResult &result)
+{
+    std::vector<double> values;
+    values.reserve(m_channels.size());
+    m_haveLastHeader = false;
+    const int rows = m_data.rowCount();
+    for (int row = 0; row < rows; ++row) {
+        m_present.clear();
+        values.clear();
+        for (int i = 0; i < static_cast<int>(m_channels.size()); ++i) {
+            if (const std::optional<double> value = m_channels[i].values->value(row)) {
+                m_present.push_back(i);
+                values.push_back(*value);
+            }
+        }
+        appendHeaderIfChanged();
+        // The texts are the stamp's own 8-bit characters: written as they stand.
+        m_buffer += m_data.rowDateText(row);
+        m_buffer += ' ';
+        m_buffer += m_data.rowTimeText(row);
+        m_buffer += m_separator;
+        for (std::size_t k = 0; k < m_present.size(); ++k) {
+            if (k > 0)
+                m_buffer += m_separator;
+            appendValue(values[k], m_channels[m_present[k]].column);
+        }
+        m_buffer += kLineEnd;
+        if (m_buffer.size() >= kPushSize && !pushBuffer(file, result))
+            return false;
+    }
+    return true;
+}
+
+void ReportWriter::appendHeaderIfChanged()
+{
+    // The header is made from the set of channels alone, so an unchanged set needs no new text.
+    if (m_haveLastHeader && m_present == m_lastPresent)
+        return;
+    m_lastPresent = m_present;
+    m_header.assign(kHeaderStart);
+    for (const int i : m_present)
+        m_header += m_channels[i].headerCell;
+    if (m_haveLastHeader && m_header == m_lastHeader)
+        return;
+    m_lastHeader.swap(m_header);
+    m_haveLastHeader = true;
+    m_buffer += m_lastHeader;
+    m_buffer += kLineEnd;
+}
+
+void ReportWriter::appendValue(double value, int column)
+{
+    const ReportColumn &spec = kColumns[column];
+    // 400 characters hold any double in fixed notation (at most 309 integer digits).
+    char text[400];
+    const char *end =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, spec.decimals).ptr;
+    const std::string_view formatted(text, static_cast<std::size_t>(end - text));
+    const std::size_t point = formatted.find('.');
+    if (point == std::string_view::npos || m_decimalSeparator == ".") {
+        m_buffer += formatted;
+    } else {
+        m_buffer += formatted.substr(0, point);
+        m_buffer += m_decimalSeparator;
+        m_buffer += formatted.substr(point + 1);
+    }
+    if (m_options.format == ReportFormat::Text)
+        m_buffer += kBlanks.substr(0, static_cast<std::size_t>(spec.blanks));
+}
+
+bool ReportWriter::pushBuffer(ReportFile &file, ReportResult &result)
+{
+    if (m_buffer.empty())
+        return true;
+    if (!file.write(m_buffer))
+        return false;
+    result.bytesWritten += static_cast<std::int64_t>(m_buffer.size());
+    m_buffer.clear();
+    return true;
+}
+
+} // namespace zyfo

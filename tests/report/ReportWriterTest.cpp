@@ -1,0 +1,400 @@
+// Tests of the report writer: both layouts byte for byte, headers, numbers, comment, files.
+#include "ReportWriter.h"
+#include "SystemReportFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <unistd.h>
+
+namespace zyfo {
+namespace {
+
+namespace fs = std::filesystem;
+using K = ChannelKind;
+
+// A MeasurementFile filled row by row, as the reader would.
+class Data
+{
+public:
+    int channel(K kind, const std::string &name) { return m_file.channelNames(kind).add(name); }
+
+    Data &row(const char *stamp)
+    {
+        Stamp s{};
+        std::copy(stamp, stamp + kStampLength, s.begin());
+        m_file.appendRow(0, &s);
+        return *this;
+    }
+
+    Data &value(K kind, int channel, double v)
+    {
+        m_file.storeValue(kind, channel, v);
+        return *this;
+    }
+
+    const MeasurementFile &file() const { return m_file; }
+
+private:
+    MeasurementFile m_file;
+};
+
+// The example of two thermometers and a barometer, the second thermometer missing in row 3.
+Data exampleData()
+{
+    Data d;
+    const int t1 = d.channel(K::Temperature, "RT-350 nr 1");
+    const int t2 = d.channel(K::Temperature, "RT-350 nr 2");
+    const int p = d.channel(K::Pressure, "RT-390 nr 1");
+    d.row("20060512134500").value(K::Temperature, t1, 21.5).value(K::Temperature, t2, 19.25);
+    d.value(K::Pressure, p, 1013.2);
+    d.row("20060512135000").value(K::Temperature, t1, 21.4).value(K::Temperature, t2, 19.3);
+    d.value(K::Pressure, p, 1013.1);
+    d.row("20060512135500").value(K::Temperature, t1, 21.3).value(K::Pressure, p, 1013.0);
+    return d;
+}
+
+std::string readAll(const fs::path &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+class ReportWriterTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_dir = fs::temp_directory_path() /
+                ("zyfo-report-" + std::to_string(::getpid()) + "-" +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(m_dir);
+        m_path = m_dir / "raport.txt";
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+
+    // Writes a report of `data` to m_path and returns the file's bytes.
+    std::string report(const Data &data, ReportOptions options,
+                       ExistingFileAction action = ExistingFileAction::Replace)
+    {
+        SystemReportFile file;
+        m_asked = 0;
+        const std::int64_t before =
+            fs::exists(m_path) ? static_cast<std::int64_t>(fs::file_size(m_path)) : 0;
+        const ReportResult result = ReportWriter(data.file(), options).write(file, m_path, [&] {
+            ++m_asked;
+            return action;
+        });
+        EXPECT_EQ(result.status, ReportStatus::Written) << result.systemError;
+        const std::string bytes = readAll(m_path);
+        if (action == ExistingFileAction::Append)
+            EXPECT_EQ(result.bytesWritten, static_cast<std::int64_t>(bytes.size()) - before);
+        else
+            EXPECT_EQ(result.bytesWritten, static_cast<std::int64_t>(bytes.size()));
+        return bytes;
+    }
+
+    static ReportOptions csv(std::string separator = ".")
+    {
+        ReportOptions options;
+        options.format = ReportFormat::Delimited;
+        options.decimalSeparator = std::move(separator);
+        return options;
+    }
+
+    fs::path m_dir;
+    fs::path m_path;
+    int m_asked = 0;
+};
+
+TEST_F(ReportWriterTest, DelimitedExampleByteForByte)
+{
+    EXPECT_EQ(report(exampleData(), csv()), "Data i Godzina  ,Temp. RT-350 nr 1 \xB0"
+                                            "C,Temp. RT-350 nr 2 \xB0"
+                                            "C,"
+                                            "Ci\x9C. RT-390 nr 1 hPa\r\n"
+                                            "2006.05.12 13:45:00,21.50,19.25,1013.20\r\n"
+                                            "2006.05.12 13:50:00,21.40,19.30,1013.10\r\n"
+                                            "Data i Godzina  ,Temp. RT-350 nr 1 \xB0"
+                                            "C,Ci\x9C. RT-390 nr 1 hPa\r\n"
+                                            "2006.05.12 13:55:00,21.30,1013.00\r\n");
+    EXPECT_EQ(m_asked, 0) << "a new file needs no question";
+}
+
+TEST_F(ReportWriterTest, TextLayoutHasTabsAndEachKindsRunOfBlanks)
+{
+    ReportOptions options;
+    const std::string t(18, ' ');
+    const std::string p(17, ' ');
+    EXPECT_EQ(report(exampleData(), options), "Data i Godzina  \tTemp. RT-350 nr 1 \xB0"
+                                              "C\tTemp. RT-350 nr 2 \xB0"
+                                              "C\t"
+                                              "Ci\x9C. RT-390 nr 1 hPa\r\n"
+                                              "2006.05.12 13:45:00\t21.50" +
+                                                  t + "\t19.25" + t + "\t1013.20" + p +
+                                                  "\r\n"
+                                                  "2006.05.12 13:50:00\t21.40" +
+                                                  t + "\t19.30" + t + "\t1013.10" + p +
+                                                  "\r\n"
+                                                  "Data i Godzina  \tTemp. RT-350 nr 1 \xB0"
+                                                  "C\tCi\x9C. RT-390 nr 1 hPa\r\n"
+                                                  "2006.05.12 13:55:00\t21.30" +
+                                                  t + "\t1013.00" + p + "\r\n");
+}
+
+TEST_F(ReportWriterTest, EveryKindInReportOrderWithItsHeaderAndBlanks)
+{
+    Data d;
+    // Channels added in ChannelKind order; the report orders them its own way.
+    d.row("20060512134500");
+    for (int k = 0; k < kKindCount; ++k)
+        d.value(kindAt(k), d.channel(kindAt(k), "D" + std::to_string(k)), 1.0 + k);
+    const std::string bytes = report(d, ReportOptions{});
+    EXPECT_EQ(bytes.substr(0, bytes.find("\r\n")),
+              "Data i Godzina  \tTemp. D0 \xB0"
+              "C\tCi\x9C. D1 hPa\tWilg. wzgl. D2 %\t"
+              "P. rosy D3 \xB0"
+              "C\tZaw. pary D4 ppm\tProm. D5 W/m2\tProm. D6 kLx\t"
+              "Prom. D10 \xB5mol/sm2\tPr\xEA"
+              "dko\x9C\xE6 D7 m/s\tKier. D8 \xB0\tWys. D9 mm\t"
+              "We. bin. D11 ppm");
+    const auto cell = [](const char *v, int blanks) {
+        return std::string(v) + std::string(blanks, ' ');
+    };
+    EXPECT_EQ(bytes.substr(bytes.find("\r\n") + 2),
+              "2006.05.12 13:45:00\t" + cell("1.00", 18) + "\t" + cell("2.00", 17) + "\t" +
+                  cell("3.00", 20) + "\t" + cell("4.00", 19) + "\t" + cell("5.00", 20) + "\t" +
+                  cell("6.00", 21) + "\t" + cell("7.00", 21) + "\t" + cell("11.00", 21) + "\t" +
+                  cell("8.00", 22) + "\t" + cell("9", 20) + "\t" + cell("10.00", 17) + "\t" +
+                  cell("12.00", 20) + "\r\n");
+}
+
+TEST_F(ReportWriterTest, HeaderRepeatsOnlyWhenTheSetOfChannelsChanges)
+{
+    Data d;
+    const int a = d.channel(K::RelativeHumidity, "RT-460 nr 1");
+    const int b = d.channel(K::RelativeHumidity, "RT-460 nr 2");
+    d.row("20060512000000").value(K::RelativeHumidity, a, 50);
+    d.row("20060512000100").value(K::RelativeHumidity, a, 51);
+    d.row("20060512000200").value(K::RelativeHumidity, b, 52); // a drops out, b comes
+    d.row("20060512000300").value(K::RelativeHumidity, a, 53).value(K::RelativeHumidity, b, 54);
+    d.row("20060512000400").value(K::RelativeHumidity, a, 55).value(K::RelativeHumidity, b, 56);
+    EXPECT_EQ(report(d, csv()),
+              "Data i Godzina  ,Wilg. wzgl. RT-460 nr 1 %\r\n"
+              "2006.05.12 00:00:00,50.00\r\n"
+              "2006.05.12 00:01:00,51.00\r\n"
+              "Data i Godzina  ,Wilg. wzgl. RT-460 nr 2 %\r\n"
+              "2006.05.12 00:02:00,52.00\r\n"
+              "Data i Godzina  ,Wilg. wzgl. RT-460 nr 1 %,Wilg. wzgl. RT-460 nr 2 %\r\n"
+              "2006.05.12 00:03:00,53.00,54.00\r\n"
+              "2006.05.12 00:04:00,55.00,56.00\r\n");
+}
+
+TEST_F(ReportWriterTest, RowWithoutValuesEndsWithTheSeparator)
+{
+    Data d;
+    const int t = d.channel(K::Temperature, "RT-350 nr 1");
+    d.channel(K::Pressure, "RT-390 nr 1"); // named, but only "?" readings: never a column
+    d.row("20060512000000").value(K::Temperature, t, 1);
+    d.row("20060512000100");
+    EXPECT_EQ(report(d, csv()), "Data i Godzina  ,Temp. RT-350 nr 1 \xB0"
+                                "C\r\n"
+                                "2006.05.12 00:00:00,1.00\r\n"
+                                "Data i Godzina  \r\n"
+                                "2006.05.12 00:01:00,\r\n");
+    const std::string text = report(d, ReportOptions{});
+    EXPECT_EQ(text.substr(text.rfind("2006")), "2006.05.12 00:01:00\t\r\n");
+}
+
+TEST_F(ReportWriterTest, RoundingSignAndTheUsersDecimalSeparator)
+{
+    Data d;
+    const int t = d.channel(K::Temperature, "T");
+    const int w = d.channel(K::WindDirection, "W");
+    const int p = d.channel(K::Pressure, "P");
+    d.row("20060512134500").value(K::Temperature, t, -0.004).value(K::WindDirection, w, 359.6);
+    d.value(K::Pressure, p, 1013.2);
+    d.row("20060512135000").value(K::Temperature, t, 21.5).value(K::WindDirection, w, 0.4);
+    d.value(K::Pressure, p, 1013.2);
+    const std::string point = report(d, csv());
+    EXPECT_NE(point.find("\r\n2006.05.12 13:45:00,-0.00,1013.20,360\r\n"), std::string::npos);
+    EXPECT_NE(point.find("\r\n2006.05.12 13:50:00,21.50,1013.20,0\r\n"), std::string::npos);
+    // Polish settings: decimal commas, not quoted, also in the comma-separated layout.
+    const std::string comma = report(d, csv(","));
+    EXPECT_NE(comma.find("\r\n2006.05.12 13:45:00,-0,00,1013,20,360\r\n"), std::string::npos);
+    EXPECT_NE(comma.find("\r\n2006.05.12 13:50:00,21,50,1013,20,0\r\n"), std::string::npos);
+    EXPECT_NE(report(d, csv("٫")).find("21?50"), std::string::npos)
+        << "a separator without a byte in the code page becomes ?";
+}
+
+TEST_F(ReportWriterTest, ExtremeValuesAreWrittenInFull)
+{
+    Data d;
+    const int t = d.channel(K::Temperature, "T");
+    d.row("20060512134500").value(K::Temperature, t, 1e300);
+    d.row("20060512134600").value(K::Temperature, t, -std::numeric_limits<double>::infinity());
+    const std::string bytes = report(d, csv());
+    char expected[400];
+    std::snprintf(expected, sizeof expected, ",%.2f\r\n", 1e300);
+    EXPECT_EQ(std::string(expected).size(), 1 + 301 + 3 + 2u);
+    EXPECT_NE(bytes.find(expected), std::string::npos);
+    EXPECT_NE(bytes.find(",-inf\r\n"), std::string::npos);
+}
+
+TEST_F(ReportWriterTest, CommentIsWrittenAsTypedWithCrLfAndOnlyWhenChecked)
+{
+    const Data d = exampleData();
+    ReportOptions options = csv();
+    options.comment = "Pomiar w szklarni\nczujnik \xE2\x86\x92 okno\r\nkoniec";
+    const std::string plain = report(d, options);
+    EXPECT_EQ(plain.rfind("Data i Godzina", 0), 0u) << "box unchecked: no comment";
+
+    options.withComment = true;
+    const std::string withComment = report(d, options);
+    EXPECT_EQ(withComment, "Pomiar w szklarni\r\nczujnik ? okno\r\nkoniec\r\n" + plain);
+
+    options.comment.clear();
+    EXPECT_EQ(report(d, options), plain) << "checked but empty: nothing for the comment";
+    options.comment = "Łódź";
+    EXPECT_EQ(report(d, options), "\xA3\xF3"
+                                  "d\x9F\r\n" +
+                                      plain);
+}
+
+TEST_F(ReportWriterTest, AppendKeepsOldContentAndStartsWithAHeader)
+{
+    const Data d = exampleData();
+    const std::string first = report(d, csv());
+    ReportOptions options = csv();
+    options.withComment = true;
+    options.comment = "drugi";
+    const std::string both = report(d, options, ExistingFileAction::Append);
+    EXPECT_EQ(m_asked, 1);
+    EXPECT_EQ(both, first + "drugi\r\n" + first);
+}
+
+TEST_F(ReportWriterTest, ReplaceEmptiesTheFileFirst)
+{
+    std::ofstream(m_path, std::ios::binary) << std::string(100000, 'x');
+    const std::string bytes = report(exampleData(), csv(), ExistingFileAction::Replace);
+    EXPECT_EQ(m_asked, 1);
+    EXPECT_EQ(bytes.rfind("Data i Godzina  ,", 0), 0u);
+    EXPECT_EQ(bytes.find('x'), std::string::npos);
+}
+
+TEST_F(ReportWriterTest, EmptyDataWritesOnlyTheComment)
+{
+    ReportOptions options = csv();
+    options.withComment = true;
+    options.comment = "pusto";
+    EXPECT_EQ(report(Data(), options), "pusto\r\n");
+    options.withComment = false;
+    EXPECT_EQ(report(Data(), options), "");
+}
+
+TEST_F(ReportWriterTest, UnopenablePathIsUnavailableAndCreatesNothing)
+{
+    EXPECT_EQ(kFileUnavailableMessage, "Wybrany plik jest niedostępny.");
+    for (const fs::path &path : {m_dir / "no-such-dir" / "r.txt", m_dir}) {
+        SystemReportFile file;
+        bool asked = false;
+        const ReportResult result =
+            ReportWriter(exampleData().file(), csv()).write(file, path, [&] {
+                asked = true;
+                return ExistingFileAction::Append;
+            });
+        EXPECT_EQ(result.status, ReportStatus::FileUnavailable) << path;
+        EXPECT_FALSE(result.systemError.empty());
+        EXPECT_FALSE(asked);
+    }
+    EXPECT_FALSE(fs::exists(m_dir / "no-such-dir"));
+}
+
+TEST_F(ReportWriterTest, FullDiskIsAFailureNotASuccess)
+{
+    if (!fs::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full here";
+    for (const ExistingFileAction action :
+         {ExistingFileAction::Append, ExistingFileAction::Replace}) {
+        SystemReportFile file;
+        const ReportResult result =
+            ReportWriter(exampleData().file(), csv()).write(file, "/dev/full", [&] {
+                return action;
+            });
+        EXPECT_EQ(result.status, ReportStatus::WriteFailed);
+        EXPECT_FALSE(result.systemError.empty());
+    }
+}
+
+// A file that fails its n-th write or its close, and records what the writer did to it.
+class FaultyFile final : public ReportFile
+{
+public:
+    int failingWrite = -1;
+    bool failClose = false;
+    int writes = 0;
+    bool open_ = false;
+    std::string bytes;
+
+    ReportFileOpen open(const std::string &) override
+    {
+        open_ = true;
+        return ReportFileOpen::Created;
+    }
+    bool seekToEnd() override { return true; }
+    bool truncate() override { return true; }
+    bool write(std::string_view b) override
+    {
+        if (writes++ == failingWrite)
+            return false;
+        bytes += b;
+        return true;
+    }
+    bool close() override
+    {
+        open_ = false;
+        return !failClose;
+    }
+    std::string lastError() const override { return "injected"; }
+};
+
+Data manyRows()
+{
+    Data d;
+    const int t = d.channel(K::Temperature, "RT-350 nr 1");
+    char stamp[15];
+    for (int i = 0; i < 30000; ++i) {
+        std::snprintf(stamp, sizeof stamp, "2006%02d%02d%02d%02d00", 1 + i / 2000 % 12,
+                      1 + i / 100 % 28, i / 60 % 24, i % 60);
+        d.row(stamp).value(K::Temperature, t, i * 0.01);
+    }
+    return d;
+}
+
+TEST_F(ReportWriterTest, WriteFailingHalfWayClosesTheFileAndReportsFailure)
+{
+    const Data d = manyRows();
+    FaultyFile whole;
+    ASSERT_EQ(ReportWriter(d.file(), ReportOptions{}).write(whole, "x", {}).status,
+              ReportStatus::Written);
+    ASSERT_GE(whole.writes, 2) << "a large report goes out in several pieces";
+
+    FaultyFile failing;
+    failing.failingWrite = 1;
+    const ReportResult result = ReportWriter(d.file(), ReportOptions{}).write(failing, "x", {});
+    EXPECT_EQ(result.status, ReportStatus::WriteFailed);
+    EXPECT_EQ(result.systemError, "injected");
+    EXPECT_FALSE(failing.open_);
+    EXPECT_EQ(failing.writes, 2) << "nothing is written after the failure";
+    EXPECT_EQ(result.bytesWritten, static_cast<std::int64_t>(failing.bytes.size()));
+
+    FaultyFile closing;
+    closing.failClose = true;
+    EXPECT_EQ(ReportWriter(d.file(), ReportOptions{}).write(closing, "x", {}).status,
+              ReportStatus::WriteFailed);
+}
+
+} // namespace
+} // namespace zyfo
