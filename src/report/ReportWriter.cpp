@@ -2,8 +2,7 @@
 #include "ReportWriter.h"
 
 #include "Cp1250.h"
-
-#include <charconv>
+#include "FixedPoint.h"
 
 namespace zyfo {
 
@@ -40,7 +39,6 @@ constexpr ReportColumn kColumns[] = {
 constexpr std::string_view kHeaderStart = "Data i Godzina  ";
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::size_t kPushSize = 1 << 20;
-constexpr std::string_view kBlanks = "                                "; // longer than any run
 
 // Every line break of `text` (CR LF, LF alone, CR alone) as CR LF.
 std::string withCrLf(std::string_view text)
@@ -186,21 +184,17 @@ void ReportWriter::appendHeaderIfChanged()
 void ReportWriter::appendValue(double value, int column)
 {
     const ReportColumn &spec = kColumns[column];
-    // 400 characters hold any double in fixed notation (at most 309 integer digits).
-    char text[400];
-    const char *end =
-        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, spec.decimals).ptr;
-    const std::string_view formatted(text, static_cast<std::size_t>(end - text));
-    const std::size_t point = formatted.find('.');
-    if (point == std::string_view::npos || m_decimalSeparator == ".") {
-        m_buffer += formatted;
-    } else {
-        m_buffer += formatted.substr(0, point);
-        m_buffer += m_decimalSeparator;
-        m_buffer += formatted.substr(point + 1);
+    const std::size_t start = m_buffer.size();
+    appendFixedPoint(m_buffer, value, spec.decimals);
+    // The point, if any, stands just before the decimals ("inf" and "nan" have none).
+    const std::size_t digits = static_cast<std::size_t>(spec.decimals);
+    if (digits > 0 && m_decimalSeparator != "." && m_buffer.size() > start + digits) {
+        const std::size_t point = m_buffer.size() - digits - 1;
+        if (m_buffer[point] == '.')
+            m_buffer.replace(point, 1, m_decimalSeparator);
     }
     if (m_options.format == ReportFormat::Text)
-        m_buffer += kBlanks.substr(0, static_cast<std::size_t>(spec.blanks));
+        m_buffer.append(static_cast<std::size_t>(spec.blanks), ' ');
 }
 
 bool ReportWriter::pushBuffer(ReportFile &file, ReportResult &result)
