@@ -1,0 +1,147 @@
+// The command line of zyfo-export: what to do, with which file, and the usage text.
+#include "ExportCommandLine.h"
+
+#include <cstdint>
+
+namespace zyfo {
+
+namespace {
+
+// Number of UTF-8 characters in `text` (continuation bytes do not start one).
+std::size_t characterCount(const std::string &text)
+{
+    std::size_t count = 0;
+    for (const char c : text)
+        count += (static_cast<std::uint8_t>(c) & 0xC0) != 0x80 ? 1 : 0;
+    return count;
+}
+
+bool isValueOption(const std::string &name)
+{
+    return name == "--channels" || name == "--report" || name == "--format" ||
+           name == "--decimal-separator" || name == "--comment";
+}
+
+// Applies option `name` with `value`; returns an error message, or an empty text.
+std::string applyOption(ExportCommandLine &cl, const std::string &name, const std::string &value)
+{
+    using Mode = ExportCommandLine::Mode;
+    const Mode mode = name == "--channels" ? Mode::Channels
+                      : name == "--report" ? Mode::Report
+                                           : Mode::Help;
+    if (mode != Mode::Help) {
+        if (cl.mode != Mode::Help)
+            return "choose one of --channels and --report";
+        cl.mode = mode;
+        (mode == Mode::Channels ? cl.input : cl.reportPath) = value;
+    } else if (name == "--format") {
+        if (value != "text" && value != "csv")
+            return "--format takes text or csv, not \"" + value + "\"";
+        cl.report.format = value == "csv" ? ReportFormat::Delimited : ReportFormat::Text;
+    } else if (name == "--decimal-separator") {
+        if (characterCount(value) != 1)
+            return "--decimal-separator takes one character, not \"" + value + "\"";
+        cl.report.decimalSeparator = value;
+        cl.separatorGiven = true;
+    } else { // --comment, the last value option
+        cl.report.withComment = true;
+        cl.report.comment = value;
+    }
+    return {};
+}
+
+// Checks the combination of options once all are read.
+std::string checkCombination(const ExportCommandLine &cl, bool formatGiven, bool reportOnlyGiven)
+{
+    using Mode = ExportCommandLine::Mode;
+    if (cl.mode == Mode::Help)
+        return "nothing to do: give --channels FILE or --report OUT";
+    if (cl.input.empty())
+        return "no data file given";
+    if (cl.mode == Mode::Report && !formatGiven)
+        return "--report needs --format text or --format csv";
+    if (cl.mode == Mode::Channels && (formatGiven || reportOnlyGiven))
+        return "--format, --decimal-separator, --comment and --append belong to --report";
+    return {};
+}
+
+} // namespace
+
+std::optional<ExportCommandLine> ExportCommandLine::parse(const std::vector<std::string> &args,
+                                                          std::string &error)
+{
+    ExportCommandLine cl;
+    bool formatGiven = false;
+    bool reportOnlyGiven = false;
+    bool helpWanted = false;
+    std::vector<std::string> positional;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string &arg = args[i];
+        if (arg == "--help" || arg == "-h") {
+            helpWanted = true;
+        } else if (arg == "--append") {
+            cl.append = true;
+            reportOnlyGiven = true;
+        } else if (isValueOption(arg)) {
+            if (i + 1 == args.size()) {
+                error = "missing value after " + arg;
+                return std::nullopt;
+            }
+            error = applyOption(cl, arg, args[++i]);
+            if (!error.empty())
+                return std::nullopt;
+            formatGiven |= arg == "--format";
+            reportOnlyGiven |= arg == "--decimal-separator" || arg == "--comment";
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            error = "unknown option " + arg;
+            return std::nullopt;
+        } else {
+            positional.push_back(arg);
+        }
+    }
+    if (helpWanted) {
+        cl.mode = Mode::Help;
+        return cl;
+    }
+    // --channels names its file; --report takes the data file as the one plain argument.
+    const std::size_t expected = cl.mode == Mode::Report ? 1 : 0;
+    if (positional.size() != expected) {
+        error = positional.size() > expected ? "unexpected argument " + positional[expected]
+                                             : "no data file given";
+        return std::nullopt;
+    }
+    if (cl.mode == Mode::Report)
+        cl.input = positional.front();
+    error = checkCombination(cl, formatGiven, reportOnlyGiven);
+    if (!error.empty())
+        return std::nullopt;
+    return cl;
+}
+
+const char *ExportCommandLine::usage()
+{
+    return R"(Usage: zyfo-export --channels FILE.zyd
+       zyfo-export --report OUT --format text|csv [--decimal-separator C]
+                   [--comment TEXT] [--append] FILE.zyd
+       zyfo-export --help
+
+Reads a data file (.zyd) as the viewer does when it opens it, without a window.
+
+  --channels FILE        print the channel list as the main window's combo box shows it
+                         after opening FILE, one item per line (UTF-8)
+  --report OUT           write the report of every row of the file to OUT, as the save
+                         report dialog does: Windows-1250, CR LF line ends
+  --format text|csv      text: "Format tekstowy" (tabs, blank-filled cells);
+                         csv: "Lista rozdzielana" (commas)
+  --decimal-separator C  the decimal separator of the values (default: the locale's)
+  --comment TEXT         write TEXT first, as with "Dodaj komentarz" (a line break in TEXT
+                         starts a new line)
+  --append               add to OUT if it exists (default: replace its content)
+  --help                 show this text
+
+Exit status: 0 done; 1 the data file cannot be read or the report cannot be written
+(nothing is claimed done then); 2 bad arguments.
+)";
+}
+
+} // namespace zyfo

@@ -1,0 +1,106 @@
+// zyfo-export: the viewer's reading, channel listing and report writing without a window.
+#include "ExportCommandLine.h"
+#include "MeasurementReader.h"
+#include "MemoryReaderListener.h"
+#include "PosixFileSource.h"
+#include "ReportWriter.h"
+#include "SystemReportFile.h"
+
+#include <clocale>
+#include <cstdio>
+#include <iostream>
+
+namespace {
+
+constexpr int kFailure = 1;
+constexpr int kBadArguments = 2;
+
+void complain(const std::string &message)
+{
+    std::cerr << "zyfo-export: " << message << '\n';
+}
+
+// Reads `path` as "Otwórz plik" does. On failure says why and returns false.
+bool loadFile(const std::string &path, zyfo::MeasurementFile &data,
+              zyfo::MemoryReaderListener &listener)
+{
+    zyfo::PosixFileSource source;
+    if (!source.open(path)) {
+        complain("Nieprawidłowy plik: " + source.error());
+        return false;
+    }
+    const zyfo::ReadResult result = zyfo::ReadMeasurementFile(data, &source, listener, false);
+    if (result.readError) {
+        complain("cannot read " + path + ": " + source.error());
+        return false;
+    }
+    return true;
+}
+
+// Prints the combo items, one a line; a failing standard output is a failure too.
+int listChannels(const zyfo::MemoryReaderListener &listener)
+{
+    for (const std::string &item : listener.items()) {
+        std::fwrite(item.data(), 1, item.size(), stdout);
+        std::fputc('\n', stdout);
+    }
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        complain("cannot write the channel list to standard output");
+        return kFailure;
+    }
+    return 0;
+}
+
+int writeReport(const zyfo::ExportCommandLine &cl, const zyfo::MeasurementFile &data)
+{
+    zyfo::ReportOptions options = cl.report;
+    if (!cl.separatorGiven) {
+        // The user's decimal separator, as the viewer takes it at start-up.
+        const char *point = std::localeconv()->decimal_point;
+        options.decimalSeparator = point && *point ? point : ".";
+    }
+    const zyfo::ExistingFileAction action =
+        cl.append ? zyfo::ExistingFileAction::Append : zyfo::ExistingFileAction::Replace;
+    zyfo::SystemReportFile file;
+    const zyfo::ReportResult result =
+        zyfo::ReportWriter(data, options).write(file, cl.reportPath, [action] { return action; });
+    switch (result.status) {
+    case zyfo::ReportStatus::Written:
+        return 0;
+    case zyfo::ReportStatus::FileUnavailable:
+        complain(std::string(zyfo::kFileUnavailableMessage) + " " + cl.reportPath + ": " +
+                 result.systemError);
+        return kFailure;
+    case zyfo::ReportStatus::WriteFailed:
+        complain(std::string(zyfo::kWriteFailedMessage) + " " + cl.reportPath + ": " +
+                 result.systemError);
+        return kFailure;
+    }
+    return kFailure;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    std::setlocale(LC_ALL, "");
+    std::string error;
+    const std::optional<zyfo::ExportCommandLine> cl =
+        zyfo::ExportCommandLine::parse({argv + 1, argv + argc}, error);
+    if (!cl) {
+        complain(error + "\nTry 'zyfo-export --help'.");
+        return kBadArguments;
+    }
+    if (cl->mode == zyfo::ExportCommandLine::Mode::Help) {
+        std::cout << zyfo::ExportCommandLine::usage();
+        return 0;
+    }
+
+    zyfo::MeasurementFile data;
+    zyfo::MemoryReaderListener listener(data);
+    if (!loadFile(cl->input, data, listener))
+        return kFailure;
+    if (cl->mode == zyfo::ExportCommandLine::Mode::Channels)
+        return listChannels(listener);
+    return writeReport(*cl, data);
+}
