@@ -1,0 +1,112 @@
+// Conversion of the text fields of a data-file entry to numbers, independent of the locale.
+#include "FieldConversion.h"
+
+#include <charconv>
+#include <climits>
+#include <cmath>
+
+namespace zyfo {
+namespace {
+
+bool isSpace(std::uint8_t c)
+{
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+bool isDigit(std::uint8_t c)
+{
+    return c >= '0' && c <= '9';
+}
+
+const std::uint8_t *skipSpace(const std::uint8_t *p, const std::uint8_t *end)
+{
+    while (p < end && isSpace(*p))
+        ++p;
+    return p;
+}
+
+// For a number text that from_chars found out of range: true when it is too large (its decimal
+// exponent is positive), false when it is too small.
+bool isTooLarge(const char *p, const char *end)
+{
+    long long magnitude = -1; // decimal exponent of the first significant digit
+    bool seenSignificant = false;
+    long long fractionZeros = 0;
+    for (; p < end && isDigit(static_cast<std::uint8_t>(*p)); ++p) {
+        if (*p != '0' || seenSignificant) {
+            seenSignificant = true;
+            ++magnitude;
+        }
+    }
+    if (p < end && *p == '.') {
+        for (++p; p < end && isDigit(static_cast<std::uint8_t>(*p)); ++p) {
+            if (seenSignificant)
+                continue;
+            if (*p != '0') {
+                seenSignificant = true;
+                magnitude = -1 - fractionZeros;
+            } else {
+                ++fractionZeros;
+            }
+        }
+    }
+    long long exponent = 0;
+    if (p < end && (*p == 'e' || *p == 'E')) {
+        ++p;
+        const bool negative = p < end && *p == '-';
+        if (p < end && (*p == '-' || *p == '+'))
+            ++p;
+        for (; p < end && isDigit(static_cast<std::uint8_t>(*p)); ++p)
+            exponent = std::min(exponent * 10 + (*p - '0'), 1'000'000'000LL);
+        if (negative)
+            exponent = -exponent;
+    }
+    return magnitude + exponent >= 0;
+}
+
+} // namespace
+
+int fieldToInt(const std::uint8_t *begin, const std::uint8_t *end)
+{
+    const std::uint8_t *p = skipSpace(begin, end);
+    bool negative = false;
+    if (p < end && (*p == '-' || *p == '+'))
+        negative = *p++ == '-';
+    long long value = 0;
+    for (; p < end && isDigit(*p); ++p) {
+        value = value * 10 + (*p - '0');
+        if (value > static_cast<long long>(INT_MAX) + 1)
+            value = static_cast<long long>(INT_MAX) + 1; // saturated; stays far from overflow
+    }
+    if (negative)
+        return static_cast<int>(-value);
+    return static_cast<int>(std::min(value, static_cast<long long>(INT_MAX)));
+}
+
+std::optional<double> fieldToValue(const std::uint8_t *begin, const std::uint8_t *end)
+{
+    if (begin < end && *begin == '?')
+        return std::nullopt;
+    const std::uint8_t *p = skipSpace(begin, end);
+    bool negative = false;
+    if (p < end && (*p == '-' || *p == '+'))
+        negative = *p++ == '-';
+    // from_chars takes no sign of its own here: a second sign is no number.
+    if (p == end || *p == '-' || *p == '+')
+        return 0.0;
+    const auto *first = reinterpret_cast<const char *>(p);
+    const auto *last = reinterpret_cast<const char *>(end);
+    double value = 0.0;
+    const std::from_chars_result result = std::from_chars(first, last, value);
+    if (result.ec == std::errc::invalid_argument)
+        return 0.0;
+    if (result.ec == std::errc::result_out_of_range) {
+        if (isTooLarge(first, result.ptr))
+            return std::nullopt;
+        value = 0.0;
+    }
+    if (!std::isfinite(value))
+        return std::nullopt;
+    return negative ? -value : value;
+}
+
+} // namespace zyfo

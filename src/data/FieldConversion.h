@@ -1,0 +1,21 @@
+// Conversion of the text fields of a data-file entry to numbers, independent of the locale.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+namespace zyfo {
+
+// An integer field as atoi reads it: leading white space, an optional sign, then decimal digits
+// up to the first other byte; no digits give 0. Values beyond the int range saturate at
+// INT_MIN / INT_MAX instead of overflowing.
+int fieldToInt(const std::uint8_t *begin, const std::uint8_t *end);
+
+// A value field: leading white space, an optional sign, digits with an optional "." and an
+// optional exponent, stopping at the first byte that does not fit; "." is the decimal point
+// whatever the locale. A field that does not begin with a number gives 0, one too small for a
+// double gives 0. Nothing for a missing reading: a field whose first byte is "?", and a value
+// that is not a finite double (too large, "inf", "nan").
+std::optional<double> fieldToValue(const std::uint8_t *begin, const std::uint8_t *end);
+
+} // namespace zyfo

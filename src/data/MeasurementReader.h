@@ -1,0 +1,37 @@
+// The data file reader: a full read or a continuation from the read offset into the model.
+#pragma once
+
+#include "DataSource.h"
+#include "MeasurementFile.h"
+#include "ReaderListener.h"
+
+namespace zyfo {
+
+// What one call of ReadMeasurementFile did.
+struct ReadResult
+{
+    bool fullRead = false;  // the file was read from its start (the model was emptied first)
+    int rowsAdded = 0;      // records taken into rows by this call
+    int recordsSkipped = 0; // stretches of bytes skipped because they held no valid record
+    bool readError = false; // the source failed; reading stopped there (see below)
+};
+
+// Reads the data file into `file` and brings the listener's channel list and controls up to
+// date. refresh = false: a new file, read from its start. refresh = true: a live-update
+// re-read, which continues from the read offset unless the file is shorter than the offset or
+// than 2000 bytes, in which case it reads from the start.
+//
+// The file is read in 2048-byte blocks and decoded; records that pass their check become rows
+// (with their channel names, value counts and data ranges); a record that fails leaves no trace
+// and a valid record inside it is found again. A record whose end is not yet in the file is
+// neither taken nor consumed: the read offset stays at its first byte. After reading, rows are
+// sorted, display ranges derived, channels with more than one value in this call listed in the
+// combo box, the time window snapped, and the controls enabled when there are two rows or more.
+//
+// Does nothing when `source` is null. A read error stops reading where it happened: the rows
+// read so far are kept, the read offset is the first byte not taken (so the next continuation
+// tries again from there) and the result says so; a failed length on a refresh changes nothing.
+ReadResult ReadMeasurementFile(MeasurementFile &file, DataSource *source, ReaderListener &listener,
+                               bool refresh);
+
+} // namespace zyfo

@@ -1,0 +1,138 @@
+// Parsing of one record of a data file from decoded bytes, with resynchronisation after a bad one.
+#include "RecordParser.h"
+
+#include "FieldConversion.h"
+#include "RecordCodec.h"
+
+#include <cstring>
+
+namespace zyfo {
+namespace {
+
+constexpr std::size_t kBeyond = static_cast<std::size_t>(-1);
+
+// Position of the first byte `c` in [from, limit), or kBeyond.
+std::size_t findByte(const std::uint8_t *b, std::size_t from, std::size_t limit, std::uint8_t c)
+{
+    if (from >= limit)
+        return kBeyond;
+    const void *found = std::memchr(b + from, c, limit - from);
+    return found ? static_cast<std::size_t>(static_cast<const std::uint8_t *>(found) - b) : kBeyond;
+}
+
+bool isDigit(std::uint8_t c)
+{
+    return c >= '0' && c <= '9';
+}
+
+} // namespace
+
+RecordOutcome RecordParser::read(std::span<const std::uint8_t> bytes, std::size_t start)
+{
+    const RecordOutcome outcome = parse(bytes, start);
+    if (outcome.status != RecordStatus::Invalid)
+        return outcome;
+    // A torn record or garbage swallows the records it runs into; look for one inside it.
+    for (std::size_t at = start + 1; at < outcome.end; ++at) {
+        const std::optional<bool> candidate = startsCandidate(bytes, at);
+        if (!candidate)
+            return {RecordStatus::Incomplete, start};
+        if (!*candidate)
+            continue;
+        const RecordOutcome found = parse(bytes, at);
+        if (found.status == RecordStatus::Incomplete)
+            return {RecordStatus::Incomplete, start};
+        if (found.status == RecordStatus::Valid)
+            return {RecordStatus::Valid, found.end, true};
+    }
+    return outcome;
+}
+
+std::optional<bool> RecordParser::startsCandidate(std::span<const std::uint8_t> bytes,
+                                                  std::size_t at)
+{
+    for (std::size_t i = at; i < at + kStampLength; ++i) {
+        if (i >= bytes.size())
+            return std::nullopt; // digits so far, the rest not held yet
+        if (!isDigit(bytes[i]))
+            return false;
+    }
+    if (at + kStampLength >= bytes.size())
+        return std::nullopt;
+    return bytes[at + kStampLength] == '$';
+}
+
+RecordOutcome RecordParser::parse(std::span<const std::uint8_t> bytes, std::size_t start)
+{
+    const std::uint8_t *b = bytes.data();
+    const bool capped = bytes.size() - start >= kMaxRecordLength;
+    const std::size_t limit = capped ? start + kMaxRecordLength : bytes.size();
+    // Running into the limit: past the buffer the record is not known yet; past the longest
+    // record it is no record.
+    const RecordOutcome cut = capped ? RecordOutcome{RecordStatus::Invalid, limit}
+                                     : RecordOutcome{RecordStatus::Incomplete, start};
+    if (start + kStampLength >= limit)
+        return cut;
+
+    std::memcpy(m_record.stamp.data(), b + start, kStampLength);
+    m_record.hasStamp = std::memchr(b + start, 0, kStampLength) == nullptr;
+    m_record.entryCount = 0;
+    std::size_t p = start + kStampLength;
+    if (b[p] == '$' && !parseEntries(b, limit, p))
+        return cut;
+    if (p + 3 >= limit)
+        return cut;
+    // The check bytes follow the "@"; where the entries stopped before the "@" they are not there.
+    if (b[p + 1] == '@' && checkBytesMatch({b + start, p - start + 1}, b[p + 2], b[p + 3]))
+        return {RecordStatus::Valid, p + 4};
+    const std::size_t at = findByte(b, p + 1, limit, '@');
+    if (at == kBeyond || at + 2 >= limit)
+        return cut;
+    return {RecordStatus::Invalid, at + 3};
+}
+
+bool RecordParser::parseEntries(const std::uint8_t *b, std::size_t limit, std::size_t &p)
+{
+    for (;;) {
+        // Field 1 runs to ","; an "@" before it ends the record, p then being the byte before.
+        const std::size_t begin1 = p + 1;
+        std::size_t end1 = begin1;
+        while (end1 < limit && b[end1] != ',' && b[end1] != '@')
+            ++end1;
+        if (end1 >= limit)
+            return false;
+        if (b[end1] == '@') {
+            p = end1 - 1;
+            return true;
+        }
+        const std::size_t end2 = findByte(b, end1 + 1, limit, ',');
+        const std::size_t end3 = end2 == kBeyond ? kBeyond : findByte(b, end2 + 1, limit, ',');
+        const std::size_t end4 = end3 == kBeyond ? kBeyond : findByte(b, end3 + 1, limit, ',');
+        const std::size_t end5 = end4 == kBeyond ? kBeyond : findByte(b, end4 + 1, limit, '$');
+        if (end5 == kBeyond)
+            return false;
+        p = end5;
+
+        const int kindCode = fieldToInt(b + end2 + 1, b + end3);
+        const std::optional<KindCode> code = kindCodeInfo(kindCode);
+        if (!code)
+            return true; // the entries stop here; the check decides on the record
+        ParsedEntry &entry = m_record.entries[static_cast<std::size_t>(m_record.entryCount++)];
+        entry.deviceType = fieldToInt(b + begin1, b + end1);
+        entry.deviceNumber = fieldToInt(b + end1 + 1, b + end2);
+        entry.kindCode = kindCode;
+        entry.code = *code;
+        entry.value = fieldToValue(b + end3 + 1, b + end4);
+        if (entry.value)
+            *entry.value *= code->factor;
+
+        if (static_cast<std::size_t>(m_record.entryCount) >= kMaxEntries)
+            return true;
+        if (p + 1 >= limit)
+            return false;
+        if (b[p + 1] == '@')
+            return true;
+    }
+}
+
+} // namespace zyfo

@@ -1,0 +1,76 @@
+// Parsing of one record of a data file from decoded bytes, with resynchronisation after a bad one.
+#pragma once
+
+#include "DeviceCatalogue.h"
+#include "StampConverter.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+
+namespace zyfo {
+
+// One entry of a record as read, before its channel is looked up.
+struct ParsedEntry
+{
+    int deviceType;
+    int deviceNumber;
+    int kindCode;
+    KindCode code;
+    std::optional<double> value; // with the code's factor applied; nothing for a missing reading
+};
+
+// The record found by RecordParser: its stamp and its entries.
+struct ParsedRecord
+{
+    Stamp stamp{};
+    bool hasStamp = false; // false when the stamp holds a zero byte
+    int entryCount = 0;
+    std::array<ParsedEntry, 35> entries{};
+};
+
+enum class RecordStatus
+{
+    Valid,      // a record that passed its check: take it
+    Invalid,    // bytes that are no valid record: skip them
+    Incomplete, // the record runs past the bytes held: decide once more bytes are there
+};
+
+struct RecordOutcome
+{
+    RecordStatus status;
+    std::size_t end;           // Valid, Invalid: where the next record starts
+    bool skippedBytes = false; // Valid: found inside bytes that were no valid record
+};
+
+// Parses records in a buffer of decoded bytes. A record is parsed entry by entry up to 35
+// entries or an entry whose kind code has no kind, then checked by its two check bytes after
+// "@"; the next record starts three bytes after the "@". Nothing is read past the buffer: a
+// record whose "@" and check bytes are not in it is Incomplete. A record longer than
+// kMaxRecordLength bytes is Invalid.
+class RecordParser
+{
+public:
+    static constexpr std::size_t kMaxEntries = 35;
+    static constexpr std::size_t kMaxRecordLength = 16384;
+
+    // The record at `start`. When it fails its check, the bytes from its second byte up to where
+    // the next record would start are searched for the first position where fourteen digits and
+    // "$" begin a record that passes its check; that record is then the outcome (Valid, ending
+    // where it ends). A candidate that runs past the buffer makes the outcome Incomplete.
+    RecordOutcome read(std::span<const std::uint8_t> bytes, std::size_t start);
+
+    // The record of the last Valid outcome.
+    const ParsedRecord &record() const { return m_record; }
+
+private:
+    RecordOutcome parse(std::span<const std::uint8_t> bytes, std::size_t start);
+    bool parseEntries(const std::uint8_t *b, std::size_t limit, std::size_t &p);
+    static std::optional<bool> startsCandidate(std::span<const std::uint8_t> bytes, std::size_t at);
+
+    ParsedRecord m_record;
+};
+
+} // namespace zyfo

@@ -1,0 +1,443 @@
+// Tests of the data file reader: records, check bytes, continuation, listing and faulty input.
+#include "MeasurementReader.h"
+#include "MemoryReaderListener.h"
+#include "MemorySource.h"
+#include "RecordText.h"
+#include "TimeZoneGuard.h"
+
+#include <gtest/gtest.h>
+
+namespace zyfo {
+namespace {
+
+constexpr ChannelKind kTemp = ChannelKind::Temperature;
+constexpr ChannelKind kHumidity = ChannelKind::RelativeHumidity;
+
+// A model, the window-less listener and a file in memory, read as the main window reads.
+struct Loaded
+{
+    explicit Loaded(std::string bytes = {})
+        : source(std::move(bytes))
+    {}
+
+    ReadResult open() { return ReadMeasurementFile(file, &source, listener, false); }
+    ReadResult refresh() { return ReadMeasurementFile(file, &source, listener, true); }
+
+    MeasurementFile file;
+    MemoryReaderListener listener{file};
+    MemorySource source;
+};
+
+// Rows with a temperature and a humidity of device 4/1, one a minute from 10:00.
+std::string minuteRecords(int count, int firstMinute = 0)
+{
+    std::string bytes;
+    for (int i = firstMinute; i < firstMinute + count; ++i)
+        bytes += record(stampAt(10 + i / 60, i % 60),
+                        {{4, 1, 25, std::to_string(20 + i % 7) + ".5"}, {4, 1, 26, "45"}});
+    return bytes;
+}
+
+// Everything a read leaves in the model and the listener, for comparing two ways of reading.
+std::string snapshot(const Loaded &loaded)
+{
+    const MeasurementFile &f = loaded.file;
+    std::string out = "offset " + std::to_string(f.readOffset()) + "\n";
+    for (int row = 0; row < f.rowCount(); ++row) {
+        out += std::to_string(f.rowTime(row)) + " " + f.rowDateText(row) + " " + f.rowTimeText(row);
+        for (int kind = 0; kind < kKindCount; ++kind)
+            for (int channel = 0; channel < f.channelCount(kindAt(kind)); ++channel)
+                if (const auto v = f.value(row, kindAt(kind), channel))
+                    out += " " + std::to_string(kind) + "/" + std::to_string(channel) + "=" +
+                           std::to_string(*v);
+        out += "\n";
+    }
+    for (int kind = 0; kind < kKindCount; ++kind)
+        for (int channel = 0; channel < f.channelCount(kindAt(kind)); ++channel)
+            out += f.channelNames(kindAt(kind)).name(channel) + "\n";
+    for (int slot = 0; slot < kGroupSlotCount; ++slot)
+        out += std::to_string(f.groupRange(slot).dataMinimum) + "," +
+               std::to_string(f.groupRange(slot).dataMaximum) + " ";
+    for (const std::string &item : loaded.listener.items())
+        out += "\n" + item;
+    return out;
+}
+
+TEST(Reader, WorkedExampleRecordGivesOneRowAndNoList)
+{
+    TimeZoneGuard zone("Europe/Warsaw");
+    Loaded loaded(record("20061205143000", {{4, 1, 25, "21.5"}, {4, 1, 26, "45.2"}}));
+    const ReadResult result = loaded.open();
+    const MeasurementFile &file = loaded.file;
+    ASSERT_EQ(file.rowCount(), 1);
+    EXPECT_EQ(result.rowsAdded, 1);
+    EXPECT_TRUE(result.fullRead);
+    EXPECT_EQ(file.rowDateText(0), "2006.12.05");
+    EXPECT_EQ(file.rowTimeText(0), "14:30:00");
+    EXPECT_EQ(file.rowTime(0), 1165325400); // 13:30 UTC
+    EXPECT_EQ(file.value(0, kTemp, 0), 21.5);
+    EXPECT_EQ(file.value(0, kHumidity, 0), 45.2);
+    EXPECT_EQ(file.channelNames(kTemp).name(0), "RT-460 nr 1");
+    EXPECT_EQ(file.channelNames(kHumidity).name(0), "RT-460 nr 1");
+    EXPECT_EQ(file.readOffset(), 46);
+    // One row: nothing listed, controls disabled, but the to-end is on the row.
+    EXPECT_TRUE(loaded.listener.items().empty());
+    EXPECT_FALSE(loaded.listener.controlsEnabled());
+    EXPECT_EQ(file.toTime(), 1165325400);
+    EXPECT_EQ(loaded.listener.shownToTime(), 1165325400);
+}
+
+TEST(Reader, ChangedDigitLeavesNoTrace)
+{
+    std::string decoded = recordBody("20061205143000", {{4, 1, 25, "21.5"}, {9, 9, 26, "10"}});
+    std::string bytes = encodeRecord(decoded);
+    bytes[decoded.find("9,9") + 2] = static_cast<char>(negateByte('8')); // device 9/8 now
+    Loaded loaded(bytes + minuteRecords(3));
+    const ReadResult result = loaded.open();
+    EXPECT_EQ(result.rowsAdded, 3);
+    EXPECT_EQ(result.recordsSkipped, 1);
+    // No phantom channel, no range from the bad record.
+    EXPECT_EQ(loaded.file.channelCount(kHumidity), 1);
+    EXPECT_EQ(loaded.file.channelNames(kHumidity).name(0), "RT-460 nr 1");
+    EXPECT_EQ(loaded.file.groupRange(3).dataMinimum, 44);
+    EXPECT_EQ(loaded.listener.items(),
+              (std::vector<std::string>{"Temp. RT-460 nr 1", "Wilg. wzgl. RT-460 nr 1"}));
+}
+
+TEST(Reader, StampOnlyRecordGivesARowWithoutValues)
+{
+    Loaded loaded(encodeRecord("20061205143000$") + minuteRecords(2));
+    loaded.open();
+    ASSERT_EQ(loaded.file.rowCount(), 3);
+    EXPECT_EQ(loaded.file.rowTimeText(0), "10:00:00"); // 14:30 sorts last
+    EXPECT_EQ(loaded.file.rowTimeText(2), "14:30:00");
+    for (int kind = 0; kind < kKindCount; ++kind)
+        EXPECT_FALSE(loaded.file.row(2).hasKind(kindAt(kind)));
+}
+
+TEST(Reader, EqualStampsKeepFileOrderAndMonth13Normalises)
+{
+    TimeZoneGuard zone("Europe/Warsaw");
+    Loaded loaded(
+        record(stampAt(10, 0), {{4, 1, 25, "1"}}) + record(stampAt(9, 0), {{4, 1, 25, "2"}}) +
+        record(stampAt(9, 0), {{4, 1, 25, "3"}}) + record("20061305000000", {{4, 1, 25, "4"}}));
+    loaded.open();
+    ASSERT_EQ(loaded.file.rowCount(), 4);
+    EXPECT_EQ(loaded.file.value(0, kTemp, 0), 2.0);
+    EXPECT_EQ(loaded.file.value(1, kTemp, 0), 3.0);
+    EXPECT_EQ(loaded.file.value(2, kTemp, 0), 1.0);
+    EXPECT_EQ(loaded.file.rowDateText(3), "2006.13.05");
+    std::tm january{};
+    january.tm_year = 107;
+    january.tm_mday = 5;
+    january.tm_isdst = -1;
+    EXPECT_EQ(loaded.file.rowTime(3), std::mktime(&january));
+}
+
+TEST(Reader, KindCode47IsPascalsAndValuesIgnoreTheLocale)
+{
+    // A comma as the C++ decimal point and, where the system has one, a Polish C locale.
+    struct CommaPoint : std::numpunct<char>
+    {
+        char do_decimal_point() const override { return ','; }
+    };
+    const std::locale previous =
+        std::locale::global(std::locale(std::locale::classic(), new CommaPoint));
+    const std::string previousC = std::setlocale(LC_ALL, nullptr);
+    for (const char *name : {"pl_PL.UTF-8", "pl_PL.utf8", "de_DE.UTF-8"})
+        if (std::setlocale(LC_ALL, name))
+            break;
+    Loaded loaded(record(stampAt(10, 0), {{4, 1, 47, "101325"}, {4, 1, 25, "21.5"}}) +
+                  record(stampAt(10, 1), {{4, 1, 47, "  -1.5e2xyz"}, {4, 1, 25, "+.5"}}));
+    loaded.open();
+    std::setlocale(LC_ALL, previousC.c_str());
+    std::locale::global(previous);
+
+    EXPECT_EQ(loaded.file.channelCount(ChannelKind::Pressure), 1);
+    EXPECT_DOUBLE_EQ(*loaded.file.value(0, ChannelKind::Pressure, 0), 1013.25);
+    EXPECT_DOUBLE_EQ(*loaded.file.value(1, ChannelKind::Pressure, 0), -1.5);
+    EXPECT_EQ(loaded.file.value(0, kTemp, 0), 21.5);
+    EXPECT_EQ(loaded.file.value(1, kTemp, 0), 0.5);
+}
+
+TEST(Reader, RangesOfTheFirstValues)
+{
+    Loaded loaded(record(stampAt(10, 0), {{4, 1, 25, "21.5"}, {4, 1, 26, "99"}}));
+    loaded.open();
+    const GroupRange &temperature = loaded.file.groupRange(1);
+    const GroupRange &humidity = loaded.file.groupRange(3);
+    EXPECT_EQ(temperature.dataMinimum, 20);
+    EXPECT_EQ(temperature.dataMaximum, 23);
+    EXPECT_EQ(humidity.dataMinimum, 98);
+    EXPECT_EQ(humidity.dataMaximum, 103);
+    EXPECT_EQ(humidity.displayMinimum, 86);
+    EXPECT_EQ(humidity.displayMaximum, 100);
+    // Groups without values keep the reset range.
+    EXPECT_EQ(loaded.file.groupRange(2).dataMinimum, 1000000);
+    EXPECT_EQ(loaded.file.groupRange(2).dataMaximum, -1000000);
+}
+
+TEST(Reader, ListingCountsValuesOfThisReadIncludingRepeats)
+{
+    // Device 1: twice in the first record only; device 2: once in each; device 3: once.
+    // Humidity: only "?" readings, so a name but no values.
+    Loaded loaded(record(stampAt(10, 0), {{14, 1, 25, "1"},
+                                          {14, 1, 25, "2"},
+                                          {14, 2, 25, "5"},
+                                          {14, 3, 24, "7"},
+                                          {14, 1, 26, "?"}}) +
+                  record(stampAt(10, 1), {{14, 2, 25, "6"}, {14, 1, 26, "?5"}}));
+    loaded.open();
+    EXPECT_EQ(loaded.file.value(0, kTemp, 0), 2.0); // the later value of the row stays
+    EXPECT_EQ(loaded.file.channelCount(kHumidity), 1);
+    EXPECT_EQ(loaded.file.valueCount(kHumidity, 0), 0);
+    EXPECT_EQ(loaded.listener.items(),
+              (std::vector<std::string>{"Temp. RT-350 nr 1", "Temp. RT-350 nr 2"}));
+    EXPECT_EQ(loaded.file.listEntry(1), (ChannelListEntry{0, 1}));
+    EXPECT_EQ(loaded.file.listEntry(2), (ChannelListEntry{}));
+    EXPECT_TRUE(loaded.listener.controlsEnabled());
+    EXPECT_EQ(loaded.listener.currentItem(), 0);
+    EXPECT_EQ(loaded.file.selectedChannel(), (ChannelListEntry{0, 0}));
+    EXPECT_TRUE(loaded.file.channelView(kTemp, 1).shown);
+    EXPECT_TRUE(loaded.file.channelView(kTemp, 1).listed);
+    EXPECT_FALSE(loaded.file.channelView(ChannelKind::DewPoint, 0).shown);
+    EXPECT_TRUE(loaded.file.groupView(UnitGroup::Temperature).shown);
+    EXPECT_EQ(loaded.file.groupView(UnitGroup::Temperature).viewMinimum,
+              loaded.file.groupRange(1).displayMinimum);
+}
+
+TEST(Reader, SecondRowByRefreshEnablesTheControls)
+{
+    Loaded loaded(record(stampAt(10, 0), {{4, 1, 25, "1"}, {4, 1, 25, "2"}}));
+    loaded.open();
+    EXPECT_FALSE(loaded.listener.controlsEnabled());
+    EXPECT_TRUE(loaded.listener.items().empty());
+
+    loaded.source.bytes() += record(stampAt(10, 5), {{4, 1, 25, "3"}});
+    const ReadResult result = loaded.refresh();
+    EXPECT_TRUE(result.fullRead); // still under 2000 bytes
+    ASSERT_EQ(loaded.file.rowCount(), 2);
+    EXPECT_TRUE(loaded.listener.controlsEnabled());
+    EXPECT_EQ(loaded.listener.items(), std::vector<std::string>{"Temp. RT-460 nr 1"});
+    EXPECT_EQ(loaded.file.fromTime(), loaded.file.rowTime(0));
+    EXPECT_EQ(loaded.file.toTime(), loaded.file.rowTime(1));
+    EXPECT_EQ(loaded.listener.shownFromTime(), loaded.file.rowTime(0));
+    EXPECT_EQ(loaded.listener.shownToTime(), loaded.file.rowTime(1));
+}
+
+TEST(Reader, ShortFilesAreReadWholeOnEveryRefresh)
+{
+    Loaded loaded(minuteRecords(30));
+    ASSERT_LT(loaded.source.bytes().size(), 2000u);
+    loaded.open();
+    const std::string once = snapshot(loaded);
+    const ReadResult again = loaded.refresh();
+    EXPECT_TRUE(again.fullRead);
+    EXPECT_EQ(again.rowsAdded, 30);
+    EXPECT_EQ(snapshot(loaded), once);
+}
+
+TEST(Reader, TornLastRecordWaitsAndIsReadWholeLater)
+{
+    const std::string head = minuteRecords(60);
+    const std::string last = record(stampAt(11, 0), {{4, 1, 25, "30.5"}, {4, 1, 26, "50"}});
+    for (std::size_t cut :
+         {std::size_t{1}, std::size_t{14}, std::size_t{20}, last.size() - 3, last.size() - 1}) {
+        Loaded growing(head + last.substr(0, cut));
+        growing.open();
+        EXPECT_EQ(growing.file.rowCount(), 60) << cut;
+        EXPECT_EQ(growing.file.readOffset(), static_cast<std::int64_t>(head.size())) << cut;
+
+        growing.source.bytes() += last.substr(cut) + minuteRecords(1, 61);
+        const ReadResult result = growing.refresh();
+        EXPECT_FALSE(result.fullRead);
+        EXPECT_EQ(result.rowsAdded, 2) << cut;
+
+        Loaded whole(growing.source.bytes());
+        whole.open();
+        EXPECT_EQ(snapshot(growing), snapshot(whole)) << cut;
+    }
+}
+
+TEST(Reader, ValidRecordAfterGarbageOrATornRecordIsFound)
+{
+    const std::string torn = record(stampAt(10, 30), {{4, 1, 25, "99"}, {4, 1, 26, "45"}});
+    for (const std::string &bad :
+         {torn.substr(0, 25), torn.substr(0, torn.size() - 4), stored("12345$$,,@@,,$"),
+          stored("2006120510300"), stored(std::string(40, '\0')), stored("@@@")}) {
+        Loaded loaded(minuteRecords(5) + bad + minuteRecords(5, 5));
+        const ReadResult result = loaded.open();
+        EXPECT_EQ(result.rowsAdded, 10);
+        EXPECT_GE(result.recordsSkipped, 1);
+        EXPECT_EQ(loaded.file.channelCount(kTemp), 1);
+        EXPECT_EQ(loaded.file.groupRange(1).dataMaximum, 28); // 99 never counted
+    }
+}
+
+TEST(Reader, LongGarbageIsSkippedWithBoundedLookAhead)
+{
+    std::string garbage(100000, 'x');
+    garbage[5000] = '$';
+    Loaded loaded(minuteRecords(3) + stored(garbage) + minuteRecords(3, 3));
+    const ReadResult result = loaded.open();
+    EXPECT_EQ(result.rowsAdded, 6);
+    EXPECT_EQ(loaded.file.readOffset(), static_cast<std::int64_t>(loaded.source.bytes().size()));
+}
+
+TEST(Reader, EntriesThatStopEarly)
+{
+    std::vector<EntryText> entries36;
+    for (int i = 0; i < 36; ++i)
+        entries36.push_back({4, i, 25, "1"});
+    std::vector<EntryText> entries35(entries36.begin(), entries36.end() - 1);
+    Loaded loaded(record(stampAt(10, 0), entries36) + record(stampAt(10, 1), entries35) +
+                  record(stampAt(10, 2), {{4, 1, 25, "2"}, {4, 1, 99, "3"}}) // last: stored
+                  + record(stampAt(10, 3), {{4, 77, 25, "2"}, {4, 1, 39, "3"}, {4, 1, 25, "4"}}));
+    const ReadResult result = loaded.open();
+    EXPECT_EQ(result.rowsAdded, 2);
+    EXPECT_EQ(result.recordsSkipped, 2);
+    EXPECT_EQ(loaded.file.channelCount(kTemp), 35); // device 4/35 and 4/77 never named
+    EXPECT_EQ(loaded.file.channelNames(kTemp).find("RT-460 nr 35"), -1);
+    EXPECT_EQ(loaded.file.value(1, kTemp, 1), 2.0);
+}
+
+TEST(Reader, A256thNameOfAKindIsLeftOut)
+{
+    std::string bytes;
+    for (int device = 0; device < 300; ++device)
+        bytes += record(stampAt(10, device / 60, device % 60),
+                        {{14, device, 25, std::to_string(device)}, {14, device, 26, "50"}});
+    Loaded loaded(bytes);
+    loaded.open();
+    EXPECT_EQ(loaded.file.channelCount(kTemp), 255);
+    EXPECT_EQ(loaded.file.channelCount(kHumidity), 255);
+    EXPECT_EQ(loaded.file.rowCount(), 300);
+    EXPECT_EQ(loaded.file.value(254, kTemp, 254), 254.0);
+    EXPECT_FALSE(loaded.file.row(299).hasKind(kTemp));
+    // 252 sets the maximum to 254, which 253 and 254 do not pass; 255 would.
+    EXPECT_EQ(loaded.file.groupRange(1).dataMaximum, 254);
+}
+
+TEST(Reader, ContinuationAfterAnyCutEqualsAFullRead)
+{
+    std::string bytes = minuteRecords(80);
+    bytes.insert(1234, stored("garbage"));
+    for (std::size_t cut = 1900; cut < bytes.size(); cut += 37) {
+        Loaded growing(bytes.substr(0, cut));
+        growing.open();
+        growing.source.bytes() = bytes;
+        growing.refresh();
+        Loaded whole(bytes);
+        whole.open();
+        ASSERT_EQ(snapshot(growing), snapshot(whole)) << cut;
+    }
+}
+
+TEST(Reader, ShortReadsGiveTheSameResult)
+{
+    const std::string bytes = minuteRecords(100);
+    Loaded plain(bytes);
+    plain.open();
+    Loaded trickle(bytes);
+    trickle.source.setLargestRead(7);
+    trickle.open();
+    EXPECT_EQ(snapshot(trickle), snapshot(plain));
+}
+
+TEST(Reader, ReadErrorKeepsWhatWasReadAndTheNextRefreshGoesOn)
+{
+    const std::string bytes = minuteRecords(100);
+    Loaded loaded(bytes);
+    loaded.source.failReadsFrom(3000);
+    const ReadResult failed = loaded.open();
+    EXPECT_TRUE(failed.readError);
+    EXPECT_GT(loaded.file.rowCount(), 0);
+    EXPECT_LE(loaded.file.readOffset(), 3000);
+    EXPECT_EQ(loaded.file.readOffset() % static_cast<std::int64_t>(bytes.size() / 100), 0);
+
+    loaded.source.failReadsFrom(-1);
+    loaded.source.setLengthFails(true);
+    const int rows = loaded.file.rowCount();
+    EXPECT_TRUE(loaded.refresh().readError);
+    EXPECT_EQ(loaded.file.rowCount(), rows); // a failed length changes nothing
+
+    loaded.source.setLengthFails(false);
+    EXPECT_FALSE(loaded.refresh().readError);
+    Loaded whole(bytes);
+    whole.open();
+    EXPECT_EQ(snapshot(loaded), snapshot(whole));
+}
+
+TEST(Reader, ZeroByteInTheStampGivesARowAtThePreviousTime)
+{
+    std::string stamp = stampAt(10, 7);
+    stamp[9] = '\0';
+    Loaded loaded(minuteRecords(3) + record(stamp, {{4, 1, 25, "30"}}) + minuteRecords(2, 3));
+    loaded.open();
+    ASSERT_EQ(loaded.file.rowCount(), 6);
+    EXPECT_FALSE(loaded.file.rowHasStamp(3));
+    EXPECT_EQ(loaded.file.rowDateText(3), "yyyy.mm.dd");
+    EXPECT_EQ(loaded.file.rowTimeText(3), "gg.mm.ss");
+    EXPECT_EQ(loaded.file.rowTime(3), loaded.file.rowTime(2));
+    EXPECT_EQ(loaded.file.value(3, kTemp, 0), 30.0);
+}
+
+TEST(Reader, UnusualFieldsAreReadSafely)
+{
+    const std::string longValue = "  " + std::string(150, '0') + "12.25";
+    const std::string padding(700, ' '); // a record longer than the 600-byte look-ahead
+    Loaded loaded(record(stampAt(10, 0), {{4, 1, 25, longValue}, {4, 1, 26, "1e999"}}) +
+                  record(stampAt(10, 1), {{4, 1, 25, padding + "7"}, {4, 1, 26, "nan"}}) +
+                  record(stampAt(10, 2), {{4, 99999999, 25, "-1e-999"}}) +
+                  record(stampAt(10, 3), {{4, 1, 25, "5"}}));
+    const ReadResult result = loaded.open();
+    EXPECT_EQ(result.rowsAdded, 4);
+    EXPECT_EQ(loaded.file.value(0, kTemp, 0), 12.25);
+    EXPECT_FALSE(loaded.file.value(0, kHumidity, 0)); // too large: a missing reading
+    EXPECT_EQ(loaded.file.channelCount(kHumidity), 1);
+    EXPECT_EQ(loaded.file.value(1, kTemp, 0), 7.0);
+    EXPECT_FALSE(loaded.file.value(1, kHumidity, 0));
+    EXPECT_EQ(loaded.file.value(2, kTemp, 1), 0.0);
+    EXPECT_EQ(loaded.file.channelNames(kTemp).name(1), "RT-460 nr 99999999");
+}
+
+TEST(Reader, TrailingBytesUnder22AreLeftForLater)
+{
+    const std::string head = minuteRecords(3);
+    const std::string shortRecord = encodeRecord(stampAt(10, 5) + "$"); // 18 bytes
+    Loaded loaded(head + shortRecord);
+    loaded.open();
+    EXPECT_EQ(loaded.file.rowCount(), 3);
+    EXPECT_EQ(loaded.file.readOffset(), static_cast<std::int64_t>(head.size()));
+}
+
+TEST(Reader, RefreshListsOnlyNewChannelsAndKeepsTheSelection)
+{
+    Loaded loaded(minuteRecords(50));
+    loaded.open();
+    loaded.listener.setCurrentItem(1);
+    loaded.listener.applySelection();
+    loaded.source.bytes() += record(stampAt(11, 0), {{4, 1, 25, "1"}, {5, 2, 28, "90"}}) +
+                             record(stampAt(11, 1), {{4, 1, 25, "1"}, {5, 2, 28, "91"}});
+    const ReadResult result = loaded.refresh();
+    EXPECT_FALSE(result.fullRead);
+    EXPECT_EQ(loaded.listener.items(),
+              (std::vector<std::string>{"Temp. RT-460 nr 1", "Wilg. wzgl. RT-460 nr 1",
+                                        "Kier.RT-450 nr 2"}));
+    EXPECT_EQ(loaded.listener.currentItem(), 1);
+    EXPECT_EQ(loaded.file.selectedChannel(), (ChannelListEntry{2, 0}));
+    EXPECT_EQ(loaded.file.toTime(), loaded.file.rowTime(51));
+}
+
+TEST(Reader, NoSourceDoesNothing)
+{
+    MeasurementFile file;
+    MemoryReaderListener listener(file);
+    listener.appendItem("x");
+    const ReadResult result = ReadMeasurementFile(file, nullptr, listener, false);
+    EXPECT_EQ(result.rowsAdded, 0);
+    EXPECT_EQ(listener.itemCount(), 1);
+}
+
+} // namespace
+} // namespace zyfo

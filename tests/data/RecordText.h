@@ -1,0 +1,51 @@
+// Test helpers that write the decoded text of records and encode them as a logger stores them.
+#pragma once
+
+#include "RecordCodec.h"
+
+#include <string>
+#include <vector>
+
+namespace zyfo {
+
+struct EntryText
+{
+    int type;
+    int number;
+    int code;
+    std::string value;
+};
+
+// "$type,number,code,value,0" for each entry, after the stamp, closed by "$".
+inline std::string recordBody(const std::string &stamp, const std::vector<EntryText> &entries)
+{
+    std::string body = stamp;
+    for (const EntryText &e : entries)
+        body += "$" + std::to_string(e.type) + "," + std::to_string(e.number) + "," +
+                std::to_string(e.code) + "," + e.value + ",0";
+    return body + "$";
+}
+
+// The stored bytes of a record.
+inline std::string record(const std::string &stamp, const std::vector<EntryText> &entries)
+{
+    return encodeRecord(recordBody(stamp, entries));
+}
+
+// The stored form of decoded bytes without any check bytes (garbage, torn records).
+inline std::string stored(std::string decoded)
+{
+    for (char &c : decoded)
+        c = static_cast<char>(negateByte(static_cast<std::uint8_t>(c)));
+    return decoded;
+}
+
+// Stamp of day 2006-12-05 at the given hour, minute and second.
+inline std::string stampAt(int hour, int minute, int second = 0)
+{
+    char text[15];
+    std::snprintf(text, sizeof text, "20061205%02d%02d%02d", hour, minute, second);
+    return text;
+}
+
+} // namespace zyfo
