@@ -1,0 +1,12 @@
+// Start of the platform's application object for code that draws or builds windows outside the
+// program's own start-up (tests, command-line tools).
+#pragma once
+
+namespace zyfo {
+
+// Creates the process's GUI application object unless one exists; it lives until the process
+// exits. Without a display (no DISPLAY or WAYLAND_DISPLAY) and no QT_QPA_PLATFORM set, it uses
+// the off-screen platform, so fonts and images work on a machine without a screen.
+void ensureApplication();
+
+} // namespace zyfo

@@ -1,0 +1,133 @@
+// Drawing surface over a Qt painter: the base of the screen, image and printer surfaces.
+#include "CPainterDC.h"
+
+#include "CImageDC.h"
+#include "FontResolver.h"
+
+#include <QImage>
+#include <QPainter>
+
+namespace zyfo {
+
+namespace {
+QColor qtColor(COLORREF color)
+{
+    return QColor(GetRValue(color), GetGValue(color), GetBValue(color));
+}
+
+QRect qtRect(const CRect &rect)
+{
+    return QRect(rect.left, rect.top, rect.Width(), rect.Height());
+}
+} // namespace
+
+CPainterDC::CPainterDC(int width, int height, int dpiX, int dpiY)
+    : m_painter(std::make_unique<QPainter>())
+    , m_width(width)
+    , m_height(height)
+    , m_dpiX(dpiX)
+    , m_dpiY(dpiY)
+{}
+
+CPainterDC::~CPainterDC()
+{
+    end();
+}
+
+bool CPainterDC::begin(QPaintDevice *device)
+{
+    if (!m_painter->begin(device))
+        return false;
+    m_painter->setRenderHint(QPainter::Antialiasing, false);
+    m_painter->setRenderHint(QPainter::TextAntialiasing, true);
+    return true;
+}
+
+void CPainterDC::end()
+{
+    if (m_painter->isActive())
+        m_painter->end();
+}
+
+bool CPainterDC::painting() const
+{
+    return m_painter->isActive();
+}
+
+BOOL CPainterDC::BitBlt(int x, int y, int w, int h, const CImageDC *source, int xSrc, int ySrc,
+                        DWORD rop)
+{
+    if (rop != SRCCOPY || source == nullptr || !painting())
+        return FALSE;
+    m_painter->drawImage(QRect(x, y, w, h), source->image(), QRect(xSrc, ySrc, w, h));
+    return TRUE;
+}
+
+int CPainterDC::GetDeviceCaps(int index) const
+{
+    switch (index) {
+    case HORZRES:
+        return m_width;
+    case VERTRES:
+        return m_height;
+    case LOGPIXELSX:
+        return m_dpiX;
+    case LOGPIXELSY:
+        return m_dpiY;
+    default:
+        return 0;
+    }
+}
+
+void CPainterDC::fillRect(const CRect &rect, COLORREF color)
+{
+    if (painting())
+        m_painter->fillRect(qtRect(rect), qtColor(color));
+}
+
+void CPainterDC::drawLine(CPoint from, CPoint to, const LOGPEN &pen)
+{
+    if (!painting())
+        return;
+    // A flat-capped one-pixel line stops short of its end point, as GDI lines do; wider
+    // pens are geometric pens with round ends and joins.
+    QPen qtPen(qtColor(pen.lopnColor));
+    if (pen.lopnWidth <= 1) {
+        qtPen.setWidth(1);
+        qtPen.setCapStyle(Qt::FlatCap);
+    } else {
+        qtPen.setWidth(pen.lopnWidth);
+        qtPen.setCapStyle(Qt::RoundCap);
+        qtPen.setJoinStyle(Qt::RoundJoin);
+    }
+    m_painter->setPen(qtPen);
+    m_painter->drawLine(from.x, from.y, to.x, to.y);
+}
+
+void CPainterDC::paintPixel(int x, int y, COLORREF color)
+{
+    if (painting())
+        m_painter->fillRect(QRect(x, y, 1, 1), qtColor(color));
+}
+
+void CPainterDC::drawText(const TextRun &run)
+{
+    if (!painting())
+        return;
+    m_painter->save();
+    if (run.clip != nullptr)
+        m_painter->setClipRect(qtRect(*run.clip));
+    m_painter->translate(run.x, run.y);
+    // Escapement turns counter-clockwise; the painter's positive angles turn clockwise.
+    m_painter->rotate(-run.font->lfEscapement / 10.0);
+    if (run.opaque)
+        m_painter->fillRect(QRect(0, 0, run.extent.cx, run.extent.cy), qtColor(run.bkColor));
+    m_painter->setFont(FontResolver::qtFont(*run.font));
+    m_painter->setPen(qtColor(run.textColor));
+    m_painter->drawText(
+        QPoint(0, run.ascent),
+        QString::fromUtf8(run.text.data(), static_cast<qsizetype>(run.text.size())));
+    m_painter->restore();
+}
+
+} // namespace zyfo

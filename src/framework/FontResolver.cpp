@@ -1,0 +1,80 @@
+// Turns a Windows font description into the Qt font that draws it, and measures text with it.
+#include "FontResolver.h"
+
+#include "Application.h"
+
+#include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QHash>
+#include <QString>
+
+#include <algorithm>
+#include <cmath>
+
+namespace zyfo {
+
+namespace {
+
+constexpr int defaultCellHeight = 16;
+constexpr int referenceEm = 2048;
+
+QString familyFor(const std::string &face)
+{
+    // The dialog templates name the old dialog face; it and an empty face take the sans-serif
+    // face that "Arial" resolves to, which has the metrics the layouts were made for.
+    if (face.empty() || face == "MS Sans Serif" || face == "MS Shell Dlg")
+        return QStringLiteral("Arial");
+    return QString::fromStdString(face);
+}
+
+// Cell height (ascent + descent) per em of a family, measured once at a large size.
+double cellPerEm(const QString &family)
+{
+    static QHash<QString, double> ratios;
+    auto found = ratios.constFind(family);
+    if (found != ratios.constEnd())
+        return *found;
+    QFont reference(family);
+    reference.setPixelSize(referenceEm);
+    QFontMetricsF metrics(reference);
+    double ratio = (metrics.ascent() + metrics.descent()) / referenceEm;
+    if (ratio <= 0)
+        ratio = 1;
+    ratios.insert(family, ratio);
+    return ratio;
+}
+
+int emPixels(const LOGFONT &font, const QString &family)
+{
+    int cell = font.lfHeight == 0 ? defaultCellHeight : font.lfHeight;
+    if (cell < 0)
+        return -cell;
+    return std::max(1, static_cast<int>(std::lround(cell / cellPerEm(family))));
+}
+
+} // namespace
+
+QFont FontResolver::qtFont(const LOGFONT &font)
+{
+    ensureApplication();
+    QString family = familyFor(font.lfFaceName);
+    QFont result(family);
+    result.setPixelSize(emPixels(font, family));
+    int weight = font.lfWeight == 0 ? FW_NORMAL : std::clamp(font.lfWeight, 1, 1000);
+    result.setWeight(static_cast<QFont::Weight>(weight));
+    result.setItalic(font.lfItalic != 0);
+    result.setUnderline(font.lfUnderline != 0);
+    // Whole-pixel advances, as GDI lays text out.
+    result.setHintingPreference(QFont::PreferFullHinting);
+    return result;
+}
+
+TextMetrics FontResolver::measure(const LOGFONT &font, std::string_view text)
+{
+    QFontMetrics metrics(qtFont(font));
+    QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return {{metrics.horizontalAdvance(string), metrics.ascent() + metrics.descent()},
+            metrics.ascent()};
+}
+
+} // namespace zyfo
