@@ -1,6 +1,8 @@
 // The command line of zydgen: its options, their defaults and the usage text.
 #include "ZydgenCommandLine.h"
 
+#include "ArgumentScanner.h"
+
 #include <charconv>
 #include <cmath>
 
@@ -49,12 +51,17 @@ std::optional<double> parseProbability(const std::string &text)
     return p;
 }
 
-// Applies option `name` with `value`; returns an error message, or an empty text.
+// Applies option `name` with `value` (empty for a flag); returns an error message, or an empty
+// text.
 std::string applyOption(ZydgenCommandLine &cl, const std::string &name, const std::string &value)
 {
     const std::string bad = "invalid value for " + name + ": \"" + value + "\"";
     GeneratorOptions &g = cl.generator;
-    if (name == "--records") {
+    if (name == "--help" || name == "-h") {
+        cl.help = true;
+    } else if (name == "--append") {
+        cl.append = true;
+    } else if (name == "--records") {
         const auto n = parseNumber<std::int64_t>(value);
         if (!n || *n < 0)
             return bad;
@@ -102,7 +109,7 @@ std::string applyOption(ZydgenCommandLine &cl, const std::string &name, const st
         if (!n || *n < 0)
             return bad;
         cl.follow.value().count = *n;
-    } else { // --torn, the last name takesValue knows
+    } else { // --torn, the last option with a value
         const auto p = parseProbability(value);
         if (!p)
             return bad + " (a probability from 0 to 1)";
@@ -111,60 +118,36 @@ std::string applyOption(ZydgenCommandLine &cl, const std::string &name, const st
     return {};
 }
 
-bool takesValue(const std::string &name)
-{
-    static const char *const kNames[] = {"--records", "--size",   "--start",   "--period",
-                                         "--entries", "--seed",   "--missing", "--gaps",
-                                         "--corrupt", "--follow", "--count",   "--torn"};
-    for (const char *known : kNames) {
-        if (name == known)
-            return true;
-    }
-    return false;
-}
-
 } // namespace
 
 std::optional<ZydgenCommandLine> ZydgenCommandLine::parse(const std::vector<std::string> &args,
                                                           std::string &error)
 {
+    static const ArgumentScanner kScanner({"--records", "--size", "--start", "--period",
+                                           "--entries", "--seed", "--missing", "--gaps",
+                                           "--corrupt", "--follow", "--count", "--torn"},
+                                          {"--append", "--help", "-h"});
     ZydgenCommandLine cl;
     // Follow options are gathered first and checked for --follow at the end.
     cl.follow.emplace();
     bool followGiven = false;
     bool followOnly = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string &arg = args[i];
-        if (arg == "--help" || arg == "-h") {
-            cl.help = true;
-            return cl;
-        }
-        if (arg == "--append") {
-            cl.append = true;
-            continue;
-        }
-        if (arg.size() > 1 && arg[0] == '-' && !takesValue(arg)) {
-            error = "unknown option " + arg;
-            return std::nullopt;
-        }
-        if (!takesValue(arg)) {
-            if (!cl.output.empty()) {
-                error = "more than one output file: " + cl.output + ", " + arg;
-                return std::nullopt;
-            }
-            cl.output = arg;
-            continue;
-        }
-        if (i + 1 == args.size()) {
-            error = "missing value after " + arg;
-            return std::nullopt;
-        }
-        error = applyOption(cl, arg, args[++i]);
-        if (!error.empty())
-            return std::nullopt;
-        followGiven |= arg == "--follow";
-        followOnly |= arg == "--count" || arg == "--torn";
-    }
+    const auto onOption = [&](const std::string &name, const std::string &value) {
+        followGiven |= name == "--follow";
+        followOnly |= name == "--count" || name == "--torn";
+        return applyOption(cl, name, value);
+    };
+    const auto onPlain = [&](const std::string &arg) {
+        if (!cl.output.empty())
+            return "more than one output file: " + cl.output + ", " + arg;
+        cl.output = arg;
+        return std::string();
+    };
+    error = kScanner.scan(args, onOption, onPlain);
+    if (!error.empty())
+        return std::nullopt;
+    if (cl.help)
+        return cl;
     if (cl.output.empty()) {
         error = "no output file given";
         return std::nullopt;

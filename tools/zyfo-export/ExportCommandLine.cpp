@@ -1,6 +1,8 @@
 // The command line of zyfo-export: what to do, with which file, and the usage text.
 #include "ExportCommandLine.h"
 
+#include "ArgumentScanner.h"
+
 #include <cstdint>
 
 namespace zyfo {
@@ -16,16 +18,15 @@ std::size_t characterCount(const std::string &text)
     return count;
 }
 
-bool isValueOption(const std::string &name)
-{
-    return name == "--channels" || name == "--report" || name == "--format" ||
-           name == "--decimal-separator" || name == "--comment";
-}
-
-// Applies option `name` with `value`; returns an error message, or an empty text.
+// Applies option `name` with `value` (empty for a flag); returns an error message, or an empty
+// text. --help is taken by the caller.
 std::string applyOption(ExportCommandLine &cl, const std::string &name, const std::string &value)
 {
     using Mode = ExportCommandLine::Mode;
+    if (name == "--append") {
+        cl.append = true;
+        return {};
+    }
     const Mode mode = name == "--channels" ? Mode::Channels
                       : name == "--report" ? Mode::Report
                                            : Mode::Help;
@@ -70,35 +71,28 @@ std::string checkCombination(const ExportCommandLine &cl, bool formatGiven, bool
 std::optional<ExportCommandLine> ExportCommandLine::parse(const std::vector<std::string> &args,
                                                           std::string &error)
 {
+    static const ArgumentScanner kScanner(
+        {"--channels", "--report", "--format", "--decimal-separator", "--comment"},
+        {"--append", "--help", "-h"});
     ExportCommandLine cl;
     bool formatGiven = false;
     bool reportOnlyGiven = false;
     bool helpWanted = false;
     std::vector<std::string> positional;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string &arg = args[i];
-        if (arg == "--help" || arg == "-h") {
-            helpWanted = true;
-        } else if (arg == "--append") {
-            cl.append = true;
-            reportOnlyGiven = true;
-        } else if (isValueOption(arg)) {
-            if (i + 1 == args.size()) {
-                error = "missing value after " + arg;
-                return std::nullopt;
-            }
-            error = applyOption(cl, arg, args[++i]);
-            if (!error.empty())
-                return std::nullopt;
-            formatGiven |= arg == "--format";
-            reportOnlyGiven |= arg == "--decimal-separator" || arg == "--comment";
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            error = "unknown option " + arg;
-            return std::nullopt;
-        } else {
-            positional.push_back(arg);
-        }
-    }
+    const auto onOption = [&](const std::string &name, const std::string &value) {
+        helpWanted |= name == "--help" || name == "-h";
+        formatGiven |= name == "--format";
+        reportOnlyGiven |=
+            name == "--decimal-separator" || name == "--comment" || name == "--append";
+        return helpWanted ? std::string() : applyOption(cl, name, value);
+    };
+    const auto onPlain = [&](const std::string &arg) {
+        positional.push_back(arg);
+        return std::string();
+    };
+    error = kScanner.scan(args, onOption, onPlain);
+    if (!error.empty())
+        return std::nullopt;
     if (helpWanted) {
         cl.mode = Mode::Help;
         return cl;
