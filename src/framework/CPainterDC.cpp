@@ -7,6 +7,9 @@
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace zyfo {
 
 namespace {
@@ -89,19 +92,61 @@ void CPainterDC::drawLine(CPoint from, CPoint to, const LOGPEN &pen)
 {
     if (!painting())
         return;
-    // A flat-capped one-pixel line stops short of its end point, as GDI lines do; wider
-    // pens are geometric pens with round ends and joins.
-    QPen qtPen(qtColor(pen.lopnColor));
     if (pen.lopnWidth <= 1) {
-        qtPen.setWidth(1);
-        qtPen.setCapStyle(Qt::FlatCap);
-    } else {
-        qtPen.setWidth(pen.lopnWidth);
-        qtPen.setCapStyle(Qt::RoundCap);
-        qtPen.setJoinStyle(Qt::RoundJoin);
+        drawThinLine(from, to, qtColor(pen.lopnColor));
+        return;
     }
+    // Wider pens are geometric pens with round ends and joins.
+    QPen qtPen(qtColor(pen.lopnColor));
+    qtPen.setWidth(pen.lopnWidth);
+    qtPen.setCapStyle(Qt::RoundCap);
+    qtPen.setJoinStyle(Qt::RoundJoin);
     m_painter->setPen(qtPen);
     m_painter->drawLine(from.x, from.y, to.x, to.y);
+}
+
+void CPainterDC::drawThinLine(CPoint from, CPoint to, const QColor &color)
+{
+    // Stepped here from the start point, which the painter cannot do: it draws a line the same
+    // way in both directions and leaves out its lower or right end, while a GDI line leaves out
+    // its own end point whichever way it runs. Pixels in a row or column are filled as one run.
+    if (from == to)
+        return;
+    const int dx = std::abs(to.x - from.x);
+    const int dy = -std::abs(to.y - from.y);
+    const int sx = from.x < to.x ? 1 : -1;
+    const int sy = from.y < to.y ? 1 : -1;
+    int error = dx + dy;
+    CPoint pixel = from;
+    CPoint runStart = from;
+    CPoint runEnd = from;
+    auto fillRun = [&] {
+        m_painter->fillRect(
+            QRect(QPoint(std::min(runStart.x, runEnd.x), std::min(runStart.y, runEnd.y)),
+                  QPoint(std::max(runStart.x, runEnd.x), std::max(runStart.y, runEnd.y))),
+            color);
+    };
+    for (;;) {
+        const int doubled = 2 * error;
+        if (doubled >= dy) {
+            error += dy;
+            pixel.x += sx;
+        }
+        if (doubled <= dx) {
+            error += dx;
+            pixel.y += sy;
+        }
+        if (pixel == to)
+            break;
+        const bool alongRow = pixel.y == runStart.y && runEnd.y == runStart.y;
+        const bool alongColumn = pixel.x == runStart.x && runEnd.x == runStart.x;
+        if (!alongRow && !alongColumn) {
+            fillRun();
+            runStart = pixel;
+        }
+        runEnd = pixel;
+    }
+    fillRun();
 }
 
 void CPainterDC::paintPixel(int x, int y, COLORREF color)

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+class QColor;
 class QPainter;
 class QPaintDevice;
 
@@ -41,6 +42,7 @@ protected:
 
 private:
     bool painting() const;
+    void drawThinLine(CPoint from, CPoint to, const QColor &color);
 
     std::unique_ptr<QPainter> m_painter;
     int m_width;

@@ -93,6 +93,27 @@ TEST_F(DrawingTest, OnePixelLinesStopShortOfTheirEndPixel)
     EXPECT_EQ(pixelAt(dc, 36, 35), white);
 }
 
+TEST_F(DrawingTest, OnePixelLinesRunningUpOrLeftStopShortOfTheirOwnEnd)
+{
+    CImageDC dc(40, 40);
+    dc.FillSolidRect(0, 0, 40, 40, white);
+    CPen pen;
+    ASSERT_TRUE(pen.CreatePen(PS_SOLID, 1, red));
+    dc.SelectObject(&pen);
+
+    dc.MoveTo(10, 20);
+    dc.LineTo(10, 5); // upwards: sets 20..6
+    EXPECT_EQ(pixelAt(dc, 10, 20), red);
+    EXPECT_EQ(pixelAt(dc, 10, 6), red);
+    EXPECT_EQ(pixelAt(dc, 10, 5), white);
+
+    dc.MoveTo(30, 30);
+    dc.LineTo(20, 27); // left and up: the start is set, the end is not
+    EXPECT_EQ(pixelAt(dc, 30, 30), red);
+    EXPECT_EQ(pixelAt(dc, 20, 27), white);
+    EXPECT_EQ(inkBounds(dc, white), (CRect{10, 6, 31, 31}));
+}
+
 TEST_F(DrawingTest, WidePensCoverTheirEndsAndPenZeroDrawsOnePixel)
 {
     CImageDC dc(40, 40);
