@@ -72,17 +72,17 @@ ReportWriter::ReportWriter(const MeasurementFile &data, const ReportOptions &opt
 void ReportWriter::collectChannels()
 {
     for (int column = 0; column < static_cast<int>(std::size(kColumns)); ++column) {
-        const ReportColumn &spec = kColumns[column];
-        const ChannelNameList &names = m_data.channelNames(spec.kind);
+        const ReportColumn &kindColumn = kColumns[column];
+        const ChannelNameList &names = m_data.channelNames(kindColumn.kind);
         for (int channel = 0; channel < names.count(); ++channel) {
             // A channel without any value never gets a cell.
-            const ChannelColumn *values = m_data.column(spec.kind, channel);
+            const ChannelColumn *values = m_data.column(kindColumn.kind, channel);
             if (values == nullptr || values->valueCount() == 0)
                 continue;
             std::string cell = m_separator;
-            appendCp1250(cell, spec.label);
+            appendCp1250(cell, kindColumn.label);
             appendCp1250(cell, names.name(channel));
-            appendCp1250(cell, spec.unit);
+            appendCp1250(cell, kindColumn.unit);
             m_channels.push_back({values, column, std::move(cell)});
         }
     }
@@ -183,18 +183,18 @@ void ReportWriter::appendHeaderIfChanged()
 
 void ReportWriter::appendValue(double value, int column)
 {
-    const ReportColumn &spec = kColumns[column];
+    const ReportColumn &kindColumn = kColumns[column];
     const std::size_t start = m_buffer.size();
-    appendFixedPoint(m_buffer, value, spec.decimals);
+    appendFixedPoint(m_buffer, value, kindColumn.decimals);
     // The point, if any, stands just before the decimals ("inf" and "nan" have none).
-    const std::size_t digits = static_cast<std::size_t>(spec.decimals);
+    const std::size_t digits = static_cast<std::size_t>(kindColumn.decimals);
     if (digits > 0 && m_decimalSeparator != "." && m_buffer.size() > start + digits) {
         const std::size_t point = m_buffer.size() - digits - 1;
         if (m_buffer[point] == '.')
             m_buffer.replace(point, 1, m_decimalSeparator);
     }
     if (m_options.format == ReportFormat::Text)
-        m_buffer.append(static_cast<std::size_t>(spec.blanks), ' ');
+        m_buffer.append(static_cast<std::size_t>(kindColumn.blanks), ' ');
 }
 
 bool ReportWriter::pushBuffer(ReportFile &file, ReportResult &result)

@@ -29,7 +29,7 @@ bool writeWhole(int fd, const char *data, std::size_t size)
         data += n;
         size -= static_cast<std::size_t>(n);
     }
-    return ::fsync(fd) == 0 || errno == EINVAL; // pipes and special files cannot sync
+    return ::fsync(fd) == 0 || errno == EINVAL; // pipes and devices cannot sync
 }
 
 class FileDescriptor
