@@ -229,20 +229,6 @@ TEST_F(ReportWriterTest, RoundingSignAndTheUsersDecimalSeparator)
         << "a separator without a byte in the code page becomes ?";
 }
 
-TEST_F(ReportWriterTest, ExtremeValuesAreWrittenInFull)
-{
-    Data d;
-    const int t = d.channel(K::Temperature, "T");
-    d.row("20060512134500").value(K::Temperature, t, 1e300);
-    d.row("20060512134600").value(K::Temperature, t, -std::numeric_limits<double>::infinity());
-    const std::string bytes = report(d, csv());
-    char expected[400];
-    std::snprintf(expected, sizeof expected, ",%.2f\r\n", 1e300);
-    EXPECT_EQ(std::string(expected).size(), 1 + 301 + 3 + 2u);
-    EXPECT_NE(bytes.find(expected), std::string::npos);
-    EXPECT_NE(bytes.find(",-inf\r\n"), std::string::npos);
-}
-
 TEST_F(ReportWriterTest, CommentIsWrittenAsTypedWithCrLfAndOnlyWhenChecked)
 {
     const Data d = exampleData();
