@@ -5,28 +5,43 @@
 
 namespace zyfo {
 
-void ChannelColumn::pushValue(double value)
+void ChannelColumn::makeRoom()
 {
-    const std::uint32_t block = m_count >> kBlockShift;
-    if (block == m_blocks.size()) {
-        m_blocks.emplace_back();
-        m_blocks.back().reserve(block == 0 ? kFirstBlockReserve : kBlockSize);
+    // Only the first block grows, so small channels stay small and no value moves once its
+    // block is full.
+    if (m_blocks.size() == 1 && m_firstBlockCapacity < kBlockSize) {
+        const std::uint32_t capacity = std::min(2 * m_firstBlockCapacity, kBlockSize);
+        auto grown = std::make_unique_for_overwrite<double[]>(capacity);
+        std::copy(m_blocks[0].get(), m_blocks[0].get() + m_count, grown.get());
+        m_blocks[0] = std::move(grown);
+        m_firstBlockCapacity = capacity;
+    } else if (m_blocks.empty()) {
+        m_blocks.push_back(std::make_unique_for_overwrite<double[]>(kFirstBlockReserve));
+        m_firstBlockCapacity = kFirstBlockReserve;
+    } else {
+        m_blocks.push_back(std::make_unique_for_overwrite<double[]>(kBlockSize));
     }
-    std::vector<double> &values = m_blocks[block];
-    // Only the first block grows; it doubles up to the block size so small channels stay small
-    // and no block is ever reallocated once full.
-    if (values.size() == values.capacity())
-        values.reserve(std::min<std::size_t>(2 * values.capacity(), kBlockSize));
-    values.push_back(value);
-    ++m_count;
+    setFreeSpace();
+}
+
+void ChannelColumn::setFreeSpace()
+{
+    if (m_blocks.empty()) {
+        m_next = m_blockEnd = nullptr;
+        return;
+    }
+    const std::uint32_t last = static_cast<std::uint32_t>(m_blocks.size()) - 1;
+    const std::uint32_t capacity = last == 0 ? m_firstBlockCapacity : kBlockSize;
+    m_next = m_blocks[last].get() + (m_count - last * kBlockSize);
+    m_blockEnd = m_blocks[last].get() + capacity;
 }
 
 void ChannelColumn::append(int row, double value)
 {
     const std::size_t chunkIndex = static_cast<std::size_t>(row) >> kChunkShift;
     const int bit = row & 63;
-    while (m_chunks.size() <= chunkIndex)
-        m_chunks.push_back({0, m_count});
+    if (m_chunks.size() <= chunkIndex)
+        m_chunks.resize(chunkIndex + 1, {0, m_count});
     Chunk &chunk = m_chunks[chunkIndex];
     const std::uint64_t rowBit = std::uint64_t{1} << bit;
     if ((chunk.mask & rowBit) != 0) {
@@ -58,10 +73,10 @@ void ChannelColumn::truncate(int firstRow)
     chunk.mask &= bitsBelow(std::max(firstRow, 0) & 63);
     m_count = chunk.first + static_cast<std::uint32_t>(std::popcount(chunk.mask));
     m_chunks.resize(chunkIndex + 1);
-    const std::size_t blocks = (m_count + kBlockSize - 1) >> kBlockShift;
-    m_blocks.resize(blocks);
-    if (blocks > 0)
-        m_blocks.back().resize(m_count - static_cast<std::uint32_t>(blocks - 1) * kBlockSize);
+    m_blocks.resize((m_count + kBlockSize - 1) >> kBlockShift);
+    if (m_blocks.empty())
+        m_firstBlockCapacity = 0;
+    setFreeSpace();
 }
 
 } // namespace zyfo

@@ -1,8 +1,10 @@
 // The values of one channel across the rows: a presence bitmap per 64 rows and the values packed.
 #pragma once
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -53,10 +55,23 @@ private:
     {
         return m_blocks[index >> kBlockShift][index & (kBlockSize - 1)];
     }
-    void pushValue(double value);
+    void pushValue(double value)
+    {
+        if (m_next == m_blockEnd)
+            makeRoom();
+        *m_next++ = value;
+        ++m_count;
+    }
+    void makeRoom();
+    void setFreeSpace();
 
     std::vector<Chunk> m_chunks;
-    std::vector<std::vector<double>> m_blocks;
+    // Block 0 grows by doubling up to kBlockSize values; later blocks are allocated full size
+    // and never move. m_next and m_blockEnd bound the free part of the last block.
+    std::vector<std::unique_ptr<double[]>> m_blocks;
+    std::uint32_t m_firstBlockCapacity = 0;
+    double *m_next = nullptr;
+    double *m_blockEnd = nullptr;
     std::uint32_t m_count = 0;
 };
 
@@ -74,17 +89,17 @@ void ChannelColumn::forEach(int firstRow, int lastRow, F &&f) const
         const Chunk &chunk = m_chunks[c];
         std::uint64_t mask = chunk.mask;
         const int rowBase = static_cast<int>(c << kChunkShift);
-        if (c == firstChunk)
+        std::uint32_t index = chunk.first;
+        if (c == firstChunk) {
+            index +=
+                static_cast<std::uint32_t>(std::popcount(mask & bitsBelow(firstRow - rowBase)));
             mask &= ~bitsBelow(firstRow - rowBase);
+        }
         if (lastRow - rowBase < 63)
             mask &= bitsBelow(lastRow - rowBase + 1);
-        while (mask != 0) {
-            const int bit = std::countr_zero(mask);
-            const auto rank =
-                static_cast<std::uint32_t>(std::popcount(chunk.mask & bitsBelow(bit)));
-            f(rowBase + bit, at(chunk.first + rank));
-            mask &= mask - 1;
-        }
+        // The values of a chunk follow each other in row order.
+        for (; mask != 0; mask &= mask - 1)
+            f(rowBase + std::countr_zero(mask), at(index++));
     }
 }
 

@@ -1,30 +1,15 @@
-// Channel kinds: the per-kind table of unit group, unit text and short-name format.
+// Channel kinds: the short-name formats and the unit texts.
 #include "ChannelKind.h"
 
 namespace zyfo {
 namespace {
 
-struct KindTexts
-{
-    UnitGroup group;
-    std::string_view shortPrefix; // the short-name format is this text followed by the name
+// The short-name format of each kind, indexed by ChannelKind; every format of the program is
+// this text followed by the channel name ("Temp. %s").
+constexpr std::array<std::string_view, kKindCount> kShortNamePrefixes = {
+    "Temp. ", "Ciś. ",     "Wilg. wzgl. ", "Punkt rosy ", "Zaw. pary  ", "Prom. ",
+    "Prom. ", "Prędkość ", "Kier.",        "Wys.",        "Prom. ",      "We. bin.  ",
 };
-
-// Indexed by ChannelKind. Every short-name format of the program has the form "<text>%s".
-constexpr std::array<KindTexts, kKindCount> kKinds = {{
-    {UnitGroup::Temperature, "Temp. "},
-    {UnitGroup::Pressure, "Ciś. "},
-    {UnitGroup::RelativeHumidity, "Wilg. wzgl. "},
-    {UnitGroup::Temperature, "Punkt rosy "},
-    {UnitGroup::VapourContent, "Zaw. pary  "},
-    {UnitGroup::RadiationWm2, "Prom. "},
-    {UnitGroup::RadiationKlx, "Prom. "},
-    {UnitGroup::WindSpeed, "Prędkość "},
-    {UnitGroup::WindDirection, "Kier."},
-    {UnitGroup::RainHeight, "Wys."},
-    {UnitGroup::RadiationUmol, "Prom. "},
-    {UnitGroup::BinaryInput, "We. bin.  "},
-}};
 
 // Indexed by group number; slot 0 is the reserved group.
 constexpr std::array<std::string_view, kGroupSlotCount> kUnits = {
@@ -32,11 +17,6 @@ constexpr std::array<std::string_view, kGroupSlotCount> kUnits = {
 };
 
 } // namespace
-
-UnitGroup unitGroupOf(ChannelKind kind)
-{
-    return kKinds[kindIndex(kind)].group;
-}
 
 std::string_view unitText(UnitGroup group)
 {
@@ -48,7 +28,7 @@ std::string_view unitText(UnitGroup group)
 
 std::string shortName(ChannelKind kind, std::string_view channelName)
 {
-    std::string text(kKinds[kindIndex(kind)].shortPrefix);
+    std::string text(kShortNamePrefixes[kindIndex(kind)]);
     text += channelName;
     return text;
 }

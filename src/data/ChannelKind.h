@@ -84,8 +84,19 @@ inline constexpr std::array<ChannelKind, kKindCount> kListingOrder = {
     ChannelKind::WindDirection, ChannelKind::RainHeight,    ChannelKind::BinaryInput,
 };
 
+// The unit group (value axis) of each kind, indexed by ChannelKind.
+inline constexpr std::array<UnitGroup, kKindCount> kKindGroups = {
+    UnitGroup::Temperature,  UnitGroup::Pressure,      UnitGroup::RelativeHumidity,
+    UnitGroup::Temperature,  UnitGroup::VapourContent, UnitGroup::RadiationWm2,
+    UnitGroup::RadiationKlx, UnitGroup::WindSpeed,     UnitGroup::WindDirection,
+    UnitGroup::RainHeight,   UnitGroup::RadiationUmol, UnitGroup::BinaryInput,
+};
+
 // The unit group (value axis) of a kind.
-UnitGroup unitGroupOf(ChannelKind kind);
+constexpr UnitGroup unitGroupOf(ChannelKind kind)
+{
+    return kKindGroups[kindIndex(kind)];
+}
 
 // The unit text of a group ("°C", "hPa", ...), UTF-8; the caption of the group's value axis.
 // Empty for a number outside 1..11.

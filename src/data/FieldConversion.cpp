@@ -1,6 +1,8 @@
 // Conversion of the text fields of a data-file entry to numbers, independent of the locale.
 #include "FieldConversion.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -63,6 +65,40 @@ bool isTooLarge(const char *p, const char *end)
     return magnitude + exponent >= 0;
 }
 
+// Exact powers of ten for the common case of a short decimal.
+constexpr std::array<double, 16> kPowersOfTen = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+constexpr int kExactDigits = 15;
+
+// A field made only of an optional "-", up to 15 digits and an optional "." among them, is
+// converted here: the digits as an integer are exact in a double, and so is the power of ten,
+// so one division gives the correctly rounded value, the same as the general conversion.
+bool simpleDecimal(const std::uint8_t *p, const std::uint8_t *end, double &value)
+{
+    const bool negative = p < end && *p == '-';
+    if (negative)
+        ++p;
+    const std::uint8_t *const first = p;
+    std::uint64_t digits = 0;
+    for (; p < end && isDigit(*p); ++p)
+        digits = digits * 10 + (*p - '0');
+    std::ptrdiff_t count = p - first;
+    std::ptrdiff_t fraction = 0;
+    if (p < end && *p == '.') {
+        const std::uint8_t *const point = ++p;
+        for (; p < end && isDigit(*p); ++p)
+            digits = digits * 10 + (*p - '0');
+        fraction = p - point;
+        count += fraction;
+    }
+    if (p != end || count == 0 || count > kExactDigits)
+        return false;
+    value = static_cast<double>(digits) / kPowersOfTen[static_cast<std::size_t>(fraction)];
+    if (negative)
+        value = -value;
+    return true;
+}
+
 } // namespace
 
 int fieldToInt(const std::uint8_t *begin, const std::uint8_t *end)
@@ -86,6 +122,8 @@ std::optional<double> fieldToValue(const std::uint8_t *begin, const std::uint8_t
 {
     if (begin < end && *begin == '?')
         return std::nullopt;
+    if (double simple = 0.0; simpleDecimal(begin, end, simple))
+        return simple;
     const std::uint8_t *p = skipSpace(begin, end);
     bool negative = false;
     if (p < end && (*p == '-' || *p == '+'))

@@ -164,7 +164,7 @@ void MeasurementFile::resetDataRanges()
     }
 }
 
-void MeasurementFile::widenDataRange(ChannelKind kind, double value)
+void MeasurementFile::widenDataRangeTo(ChannelKind kind, double value)
 {
     if (!std::isfinite(value))
         return;

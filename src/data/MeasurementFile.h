@@ -117,7 +117,13 @@ public:
     // Widens the data range of the kind's group by a value read: a minimum above it becomes
     // trunc(value) - 1, a maximum below it trunc(value) + 2 (Temperature) or + 4 (other kinds).
     // Values beyond +-1e9 count as +-1e9, so the integer ranges never overflow.
-    void widenDataRange(ChannelKind kind, double value);
+    void widenDataRange(ChannelKind kind, double value)
+    {
+        const GroupRange &range =
+            m_ranges[static_cast<std::size_t>(groupNumber(unitGroupOf(kind)))];
+        if (value < range.dataMinimum || value > range.dataMaximum)
+            widenDataRangeTo(kind, value);
+    }
     // Derives every slot's display range from its data range (an eighth of the span on each
     // side, no negative minimum except for temperature, humidity up to 100, direction up to 360).
     void updateDisplayRanges();
@@ -169,6 +175,7 @@ private:
         bool hasStamp;
     };
 
+    void widenDataRangeTo(ChannelKind kind, double value);
     std::optional<std::time_t> snapEnd(std::time_t t, std::time_t &endTime, int &endRow) const;
     void reorderFrom(int firstRow);
 

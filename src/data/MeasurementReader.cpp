@@ -16,6 +16,8 @@ constexpr std::size_t kBlockSize = 2048;
 // been read; fewer trailing bytes than kTail are never parsed.
 constexpr std::size_t kLookAhead = 600;
 constexpr std::size_t kTail = 22;
+// Blocks are appended to a buffer of this size before the unparsed tail is moved to its front.
+constexpr std::size_t kBufferSize = 16 * kBlockSize;
 // Shorter files are read whole on every refresh.
 constexpr std::int64_t kShortestContinued = 2000;
 
@@ -136,12 +138,14 @@ void Reader::readRecords(DataSource &source, std::int64_t startOffset)
         if (endOfFile)
             break;
 
-        std::copy(m_buffer.begin() + static_cast<std::ptrdiff_t>(p),
-                  m_buffer.begin() + static_cast<std::ptrdiff_t>(held), m_buffer.begin());
-        held -= p;
-        p = 0;
-        if (m_buffer.size() < held + kBlockSize)
-            m_buffer.resize(std::max(held + kBlockSize, kLookAhead + kBlockSize));
+        if (held + kBlockSize > m_buffer.size()) {
+            // The unparsed tail moves to the front once the buffer is full, not after every block.
+            std::copy(m_buffer.begin() + static_cast<std::ptrdiff_t>(p),
+                      m_buffer.begin() + static_cast<std::ptrdiff_t>(held), m_buffer.begin());
+            held -= p;
+            p = 0;
+            m_buffer.resize(std::max(held + kBlockSize, kBufferSize));
+        }
         std::int64_t n = source.read(m_buffer.data() + held, kBlockSize);
         if (n < 0) {
             // Reading stops here, as at the end of the file; what is held stays unconsumed.

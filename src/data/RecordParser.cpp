@@ -11,18 +11,39 @@ namespace {
 
 constexpr std::size_t kBeyond = static_cast<std::size_t>(-1);
 
-// Position of the first byte `c` in [from, limit), or kBeyond.
+// Position of the first byte `c` in [from, limit), or kBeyond. Fields are a few bytes long, so a
+// plain loop beats a library call.
 std::size_t findByte(const std::uint8_t *b, std::size_t from, std::size_t limit, std::uint8_t c)
 {
-    if (from >= limit)
-        return kBeyond;
-    const void *found = std::memchr(b + from, c, limit - from);
-    return found ? static_cast<std::size_t>(static_cast<const std::uint8_t *>(found) - b) : kBeyond;
+    for (std::size_t i = from; i < limit; ++i)
+        if (b[i] == c)
+            return i;
+    return kBeyond;
 }
 
 bool isDigit(std::uint8_t c)
 {
     return c >= '0' && c <= '9';
+}
+
+// Scans an integer field from `from` up to the first byte `stop`, converting it. The usual field,
+// a few plain digits, is converted while it is scanned. Returns the position of `stop`, or
+// kBeyond when it is not before `limit`.
+std::size_t scanIntField(const std::uint8_t *b, std::size_t from, std::size_t limit,
+                         std::uint8_t stop, int &value)
+{
+    std::size_t i = from;
+    int digits = 0;
+    for (const std::size_t fastEnd = std::min(limit, from + 9); i < fastEnd && isDigit(b[i]); ++i)
+        digits = digits * 10 + (b[i] - '0');
+    if (i < limit && b[i] == stop) {
+        value = digits;
+        return i;
+    }
+    const std::size_t end = findByte(b, i, limit, stop);
+    if (end != kBeyond)
+        value = fieldToInt(b + from, b + end);
+    return end;
 }
 
 } // namespace
@@ -96,34 +117,36 @@ bool RecordParser::parseEntries(const std::uint8_t *b, std::size_t limit, std::s
     for (;;) {
         // Field 1 runs to ","; an "@" before it ends the record, p then being the byte before.
         const std::size_t begin1 = p + 1;
-        std::size_t end1 = begin1;
-        while (end1 < limit && b[end1] != ',' && b[end1] != '@')
-            ++end1;
-        if (end1 >= limit)
-            return false;
-        if (b[end1] == '@') {
-            p = end1 - 1;
+        int deviceType = 0;
+        std::size_t end1 = scanIntField(b, begin1, limit, ',', deviceType);
+        const std::size_t at = findByte(b, begin1, end1 == kBeyond ? limit : end1, '@');
+        if (at != kBeyond) {
+            p = at - 1;
             return true;
         }
-        const std::size_t end2 = findByte(b, end1 + 1, limit, ',');
-        const std::size_t end3 = end2 == kBeyond ? kBeyond : findByte(b, end2 + 1, limit, ',');
+        if (end1 == kBeyond)
+            return false;
+        int number = 0;
+        int kindCode = 0;
+        const std::size_t end2 = scanIntField(b, end1 + 1, limit, ',', number);
+        const std::size_t end3 =
+            end2 == kBeyond ? kBeyond : scanIntField(b, end2 + 1, limit, ',', kindCode);
         const std::size_t end4 = end3 == kBeyond ? kBeyond : findByte(b, end3 + 1, limit, ',');
         const std::size_t end5 = end4 == kBeyond ? kBeyond : findByte(b, end4 + 1, limit, '$');
         if (end5 == kBeyond)
             return false;
         p = end5;
 
-        const int kindCode = fieldToInt(b + end2 + 1, b + end3);
         const std::optional<KindCode> code = kindCodeInfo(kindCode);
         if (!code)
             return true; // the entries stop here; the check decides on the record
         ParsedEntry &entry = m_record.entries[static_cast<std::size_t>(m_record.entryCount++)];
-        entry.deviceType = fieldToInt(b + begin1, b + end1);
-        entry.deviceNumber = fieldToInt(b + end1 + 1, b + end2);
+        entry.deviceType = deviceType;
+        entry.deviceNumber = number;
         entry.kindCode = kindCode;
         entry.code = *code;
         entry.value = fieldToValue(b + end3 + 1, b + end4);
-        if (entry.value)
+        if (entry.value && code->factor != 1.0)
             *entry.value *= code->factor;
 
         if (static_cast<std::size_t>(m_record.entryCount) >= kMaxEntries)

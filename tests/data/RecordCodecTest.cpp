@@ -46,5 +46,27 @@ TEST(RecordCodec, HighBytesCountNegative)
     EXPECT_FALSE(checkBytesMatch(bytes, 0x01, 0x00));
 }
 
+TEST(RecordCodec, WordAtATimeMatchesByteAtATime)
+{
+    // Every byte value in every position of a word, with odd lengths for the tail.
+    std::vector<std::uint8_t> bytes;
+    for (int i = 0; i < 256 * 9 + 5; ++i)
+        bytes.push_back(static_cast<std::uint8_t>(i * 7 + i / 256));
+    for (std::size_t length : {bytes.size(), std::size_t{13}, std::size_t{8}, std::size_t{3}}) {
+        const std::span<const std::uint8_t> part(bytes.data(), length);
+        long long sum = 0;
+        for (std::uint8_t b : part)
+            sum += static_cast<std::int8_t>(b);
+        const CheckBytes check = computeCheckBytes(part);
+        EXPECT_EQ(check.first, sum % 253 + 1);
+        EXPECT_EQ(check.second, sum % 251 + 1);
+
+        std::vector<std::uint8_t> negated(part.begin(), part.end());
+        negateBytes(negated);
+        for (std::size_t i = 0; i < length; ++i)
+            ASSERT_EQ(negated[i], static_cast<std::uint8_t>(256 - part[i])) << i;
+    }
+}
+
 } // namespace
 } // namespace zyfo
