@@ -67,6 +67,7 @@ int MeasurementFile::valueCount(ChannelKind kind, int channel) const
 int MeasurementFile::appendRow(std::time_t time, const Stamp *stamp)
 {
     m_rows.push_back({time, stamp ? *stamp : Stamp{}, stamp != nullptr});
+    m_lastAppendedTime = time;
     return rowCount() - 1;
 }
 
@@ -82,6 +83,7 @@ void MeasurementFile::clearRows()
 {
     // Swapping with empty containers gives the memory back; clear() would keep it.
     std::vector<RowRecord>().swap(m_rows);
+    m_lastAppendedTime = -1;
     for (std::vector<ChannelColumn> &columns : m_columns)
         std::vector<ChannelColumn>().swap(columns);
 }

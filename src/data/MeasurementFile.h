@@ -83,6 +83,8 @@ public:
 
     // Appends a row at the end and returns its index. `stamp` null: a row without a stamp.
     int appendRow(std::time_t time, const Stamp *stamp);
+    // The time of the row appended last (before any sorting), -1 when none since clearRows.
+    std::time_t lastAppendedTime() const { return m_lastAppendedTime; }
     // Stores a value of the channel in the last row, replacing a value stored there before.
     // Requires a row and 0 <= channel < kMaxChannelsPerKind.
     void storeValue(ChannelKind kind, int channel, double value);
@@ -180,6 +182,7 @@ private:
     void reorderFrom(int firstRow);
 
     std::vector<RowRecord> m_rows;
+    std::time_t m_lastAppendedTime = -1;
     std::array<std::vector<ChannelColumn>, kKindCount> m_columns; // [kind][channel]
     std::array<ChannelNameList, kKindCount> m_names;
     std::array<GroupRange, kGroupSlotCount> m_ranges;

@@ -163,11 +163,10 @@ void Reader::readRecords(DataSource &source, std::int64_t startOffset)
 
 void Reader::takeRecord(const ParsedRecord &record)
 {
-    const int rows = m_file.rowCount();
-    // A row without a stamp keeps its place: it takes the time of the row stored before it.
-    const std::time_t time = record.hasStamp ? m_stamps.toTime(record.stamp)
-                             : rows > 0      ? m_file.rowTime(rows - 1)
-                                             : std::time_t{-1};
+    // A row without a stamp keeps its place in the file's order: it takes the time of the record
+    // taken before it (also across calls), or -1 as the first row.
+    const std::time_t time =
+        record.hasStamp ? m_stamps.toTime(record.stamp) : m_file.lastAppendedTime();
     m_file.appendRow(time, record.hasStamp ? &record.stamp : nullptr);
     ++m_result.rowsAdded;
     for (std::size_t i = 0; i < static_cast<std::size_t>(record.entryCount); ++i) {

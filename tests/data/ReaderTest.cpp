@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace zyfo {
 namespace {
 
@@ -38,8 +40,9 @@ std::string minuteRecords(int count, int firstMinute = 0)
     return bytes;
 }
 
-// Everything a read leaves in the model and the listener, for comparing two ways of reading.
-std::string snapshot(const Loaded &loaded)
+// Everything a read leaves in the model and, unless left out, the channel list, for comparing
+// two ways of reading.
+std::string snapshot(const Loaded &loaded, bool withItems = true)
 {
     const MeasurementFile &f = loaded.file;
     std::string out = "offset " + std::to_string(f.readOffset()) + "\n";
@@ -58,6 +61,8 @@ std::string snapshot(const Loaded &loaded)
     for (int slot = 0; slot < kGroupSlotCount; ++slot)
         out += std::to_string(f.groupRange(slot).dataMinimum) + "," +
                std::to_string(f.groupRange(slot).dataMaximum) + " ";
+    if (!withItems)
+        return out;
     for (const std::string &item : loaded.listener.items())
         out += "\n" + item;
     return out;
@@ -333,6 +338,44 @@ TEST(Reader, ContinuationAfterAnyCutEqualsAFullRead)
     }
 }
 
+TEST(Reader, DamagedFilesReadTheSameWholeOrInParts)
+{
+    std::mt19937 random(2006);
+    for (int round = 0; round < 40; ++round) {
+        std::string bytes = minuteRecords(60);
+        bytes += record(stampAt(9, 0), {{4, 2, 25, "-3"}}); // out of order
+        std::string noStamp = stampAt(11, 0);
+        noStamp[3] = '\0';
+        bytes += record(noStamp, {{4, 2, 25, "4"}}) + minuteRecords(30, 70);
+        for (int damage = 0; damage < 6; ++damage) {
+            const std::size_t at = random() % bytes.size();
+            switch (random() % 4) {
+            case 0:
+                bytes[at] = static_cast<char>(random());
+                break;
+            case 1:
+                bytes.erase(at, random() % 60);
+                break;
+            case 2:
+                bytes.insert(at, stored(std::string(random() % 30, '$')));
+                break;
+            default:
+                bytes.insert(at, stored("20061205" + std::to_string(random())));
+                break;
+            }
+        }
+        Loaded whole(bytes);
+        whole.open();
+        const std::size_t cut = 2000 + random() % (bytes.size() - 2000);
+        Loaded growing(bytes.substr(0, cut));
+        growing.open();
+        growing.source.bytes() = bytes;
+        growing.refresh();
+        // Listing goes by the values of each call, so only the model is compared.
+        ASSERT_EQ(snapshot(growing, false), snapshot(whole, false)) << round << " cut " << cut;
+    }
+}
+
 TEST(Reader, ShortReadsGiveTheSameResult)
 {
     const std::string bytes = minuteRecords(100);
@@ -368,18 +411,28 @@ TEST(Reader, ReadErrorKeepsWhatWasReadAndTheNextRefreshGoesOn)
     EXPECT_EQ(snapshot(loaded), snapshot(whole));
 }
 
-TEST(Reader, ZeroByteInTheStampGivesARowAtThePreviousTime)
+TEST(Reader, ZeroByteInTheStampGivesARowAtThePreviousRecordsTime)
 {
     std::string stamp = stampAt(10, 7);
     stamp[9] = '\0';
-    Loaded loaded(minuteRecords(3) + record(stamp, {{4, 1, 25, "30"}}) + minuteRecords(2, 3));
-    loaded.open();
-    ASSERT_EQ(loaded.file.rowCount(), 6);
-    EXPECT_FALSE(loaded.file.rowHasStamp(3));
-    EXPECT_EQ(loaded.file.rowDateText(3), "yyyy.mm.dd");
-    EXPECT_EQ(loaded.file.rowTimeText(3), "gg.mm.ss");
-    EXPECT_EQ(loaded.file.rowTime(3), loaded.file.rowTime(2));
-    EXPECT_EQ(loaded.file.value(3, kTemp, 0), 30.0);
+    const std::string head = minuteRecords(50) + record(stampAt(9, 0), {{4, 1, 25, "1"}});
+    const std::string bytes = head + record(stamp, {{4, 1, 25, "30"}}) + minuteRecords(2, 50);
+    Loaded whole(bytes);
+    whole.open();
+    ASSERT_EQ(whole.file.rowCount(), 54);
+    // Sorted: the 09:00 record first, then the row without a stamp at the same time.
+    EXPECT_FALSE(whole.file.rowHasStamp(1));
+    EXPECT_EQ(whole.file.rowDateText(1), "yyyy.mm.dd");
+    EXPECT_EQ(whole.file.rowTimeText(1), "gg.mm.ss");
+    EXPECT_EQ(whole.file.rowTime(1), whole.file.rowTime(0));
+    EXPECT_EQ(whole.file.value(1, kTemp, 0), 30.0);
+
+    // The same when the record arrives in a later call, after the rows were sorted.
+    Loaded growing(head);
+    growing.open();
+    growing.source.bytes() = bytes;
+    growing.refresh();
+    EXPECT_EQ(snapshot(growing, false), snapshot(whole, false));
 }
 
 TEST(Reader, UnusualFieldsAreReadSafely)
@@ -399,6 +452,44 @@ TEST(Reader, UnusualFieldsAreReadSafely)
     EXPECT_FALSE(loaded.file.value(1, kHumidity, 0));
     EXPECT_EQ(loaded.file.value(2, kTemp, 1), 0.0);
     EXPECT_EQ(loaded.file.channelNames(kTemp).name(1), "RT-460 nr 99999999");
+}
+
+TEST(Reader, RecordsBeyondTheLongestAreSkipped)
+{
+    const std::string huge = record(stampAt(10, 3), {{4, 1, 25, std::string(17000, ' ') + "9"}});
+    Loaded loaded(minuteRecords(3) + huge + minuteRecords(2, 4));
+    const ReadResult result = loaded.open();
+    EXPECT_EQ(result.rowsAdded, 5);
+    EXPECT_EQ(loaded.file.groupRange(1).dataMinimum, 19); // the 9 never counted
+}
+
+TEST(Reader, MoreThan1024ChannelsAreAllListed)
+{
+    // 5 kinds x 220 devices, each channel with two values, 35 entries a record.
+    const std::array<int, 5> codes = {25, 26, 27, 28, 29};
+    std::vector<EntryText> entries;
+    for (int round = 0; round < 2; ++round)
+        for (int code : codes)
+            for (int device = 0; device < 220; ++device)
+                entries.push_back({14, device, code, std::to_string(round)});
+    std::string bytes;
+    for (std::size_t first = 0; first < entries.size(); first += 35) {
+        const std::size_t last = std::min(entries.size(), first + 35);
+        const int n = static_cast<int>(first / 35);
+        bytes +=
+            record(stampAt(10, n / 60, n % 60),
+                   std::vector<EntryText>(entries.begin() + static_cast<std::ptrdiff_t>(first),
+                                          entries.begin() + static_cast<std::ptrdiff_t>(last)));
+    }
+    Loaded loaded(bytes);
+    loaded.open();
+    ASSERT_EQ(loaded.listener.itemCount(), 1100);
+    // Kinds in listing order: temperature, pressure, humidity, speed, then direction.
+    EXPECT_EQ(loaded.listener.items()[879], "Prędkość RT-350 nr 219");
+    EXPECT_EQ(loaded.listener.items()[1099], "Kier.RT-350 nr 219");
+    EXPECT_EQ(loaded.file.listEntry(1099),
+              (ChannelListEntry{kindIndex(ChannelKind::WindDirection), 219}));
+    EXPECT_TRUE(loaded.file.channelView(ChannelKind::WindDirection, 219).shown);
 }
 
 TEST(Reader, TrailingBytesUnder22AreLeftForLater)

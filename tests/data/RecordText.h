@@ -40,12 +40,13 @@ inline std::string stored(std::string decoded)
     return decoded;
 }
 
-// Stamp of day 2006-12-05 at the given hour, minute and second.
+// Stamp of day 2006-12-05 at the given hour, minute and second (each 0..99).
 inline std::string stampAt(int hour, int minute, int second = 0)
 {
-    char text[15];
-    std::snprintf(text, sizeof text, "20061205%02d%02d%02d", hour, minute, second);
-    return text;
+    const auto two = [](int n) {
+        return std::string{static_cast<char>('0' + n / 10 % 10), static_cast<char>('0' + n % 10)};
+    };
+    return "20061205" + two(hour) + two(minute) + two(second);
 }
 
 } // namespace zyfo
