@@ -3,8 +3,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <cstdlib>
-#include <string>
 
 namespace zyfo {
 
@@ -45,15 +43,6 @@ int clampInto(int value, int lower, int upper)
 }
 
 } // namespace
-
-int editNumber(std::string_view text)
-{
-    // strtoll stops at the first character that is no digit, as atoi does; the copy gives it
-    // the terminating zero a view lacks.
-    const std::string copy(text);
-    const long long value = std::strtoll(copy.c_str(), nullptr, 10);
-    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
-}
 
 int steppedNumber(int value, int delta)
 {

@@ -4,8 +4,6 @@
 
 #include "ChannelKind.h"
 
-#include <string_view>
-
 namespace zyfo {
 
 // The ranges of the From and To up-downs, which are also the bounds the edits are clamped to.
@@ -25,10 +23,6 @@ struct ValueAxisLimits
 // A display maximum at or below the lower end (a group whose readings are all negative) gives a
 // To range of one value, so no range is ever empty.
 ValueAxisLimits valueAxisLimits(ChannelKind kind, int displayMinimum, int displayMaximum);
-
-// The number an edit's text starts with, read as atoi reads it (leading blanks, a sign, digits;
-// 0 without digits), saturated at the ends of int instead of overflowing.
-int editNumber(std::string_view text);
 
 // The value one up-down step away: value + 1 for a positive delta, else value - 1; saturated.
 int steppedNumber(int value, int delta);

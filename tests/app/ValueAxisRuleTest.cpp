@@ -1,4 +1,4 @@
-// Tests of the value-axis rules: limits per kind, reading edits, and From/To commits.
+// Tests of the value-axis rules: limits per kind, up-down steps, and From/To commits.
 #include "ValueAxisRule.h"
 
 #include <gtest/gtest.h>
@@ -33,17 +33,6 @@ TEST(ValueAxisLimits, NeverEmptyForGroupsWithOnlyNegativeReadings)
     // All pressures negative: the display maximum is below the fixed lower end 0.
     expectLimits(valueAxisLimits(ChannelKind::Pressure, 0, -46), 0, 0, 1, 1);
     expectLimits(valueAxisLimits(ChannelKind::Temperature, 5, 5), 5, 5, 6, 6);
-}
-
-TEST(EditNumber, ReadsLikeAtoiWithoutOverflow)
-{
-    EXPECT_EQ(editNumber("42"), 42);
-    EXPECT_EQ(editNumber("  -7abc"), -7);
-    EXPECT_EQ(editNumber("+12.9"), 12);
-    EXPECT_EQ(editNumber(""), 0);
-    EXPECT_EQ(editNumber("abc"), 0);
-    EXPECT_EQ(editNumber("99999999999999999999"), INT_MAX);
-    EXPECT_EQ(editNumber("-99999999999"), INT_MIN);
 }
 
 TEST(SteppedNumber, StepsByTheSignAndSaturates)
