@@ -21,19 +21,6 @@ void ChannelColumn::makeRoom()
     } else {
         m_blocks.push_back(std::make_unique_for_overwrite<double[]>(kBlockSize));
     }
-    setFreeSpace();
-}
-
-void ChannelColumn::setFreeSpace()
-{
-    if (m_blocks.empty()) {
-        m_next = m_blockEnd = nullptr;
-        return;
-    }
-    const std::uint32_t last = static_cast<std::uint32_t>(m_blocks.size()) - 1;
-    const std::uint32_t capacity = last == 0 ? m_firstBlockCapacity : kBlockSize;
-    m_next = m_blocks[last].get() + (m_count - last * kBlockSize);
-    m_blockEnd = m_blocks[last].get() + capacity;
 }
 
 void ChannelColumn::append(int row, double value)
@@ -76,7 +63,6 @@ void ChannelColumn::truncate(int firstRow)
     m_blocks.resize((m_count + kBlockSize - 1) >> kBlockShift);
     if (m_blocks.empty())
         m_firstBlockCapacity = 0;
-    setFreeSpace();
 }
 
 } // namespace zyfo

@@ -57,21 +57,23 @@ private:
     }
     void pushValue(double value)
     {
-        if (m_next == m_blockEnd)
+        if (m_count == capacity())
             makeRoom();
-        *m_next++ = value;
-        ++m_count;
+        at(m_count++) = value;
     }
     void makeRoom();
-    void setFreeSpace();
+    std::uint32_t capacity() const
+    {
+        return m_blocks.empty() ? 0
+                                : m_firstBlockCapacity +
+                                      static_cast<std::uint32_t>(m_blocks.size() - 1) * kBlockSize;
+    }
 
     std::vector<Chunk> m_chunks;
     // Block 0 grows by doubling up to kBlockSize values; later blocks are allocated full size
-    // and never move. m_next and m_blockEnd bound the free part of the last block.
+    // and never move.
     std::vector<std::unique_ptr<double[]>> m_blocks;
     std::uint32_t m_firstBlockCapacity = 0;
-    double *m_next = nullptr;
-    double *m_blockEnd = nullptr;
     std::uint32_t m_count = 0;
 };
 

@@ -230,16 +230,25 @@ TEST(Reader, SecondRowByRefreshEnablesTheControls)
     EXPECT_EQ(loaded.listener.shownToTime(), loaded.file.rowTime(1));
 }
 
-TEST(Reader, ShortFilesAreReadWholeOnEveryRefresh)
+TEST(Reader, FilesUnder2000BytesAreReadWholeOnEveryRefresh)
 {
-    Loaded loaded(minuteRecords(30));
-    ASSERT_LT(loaded.source.bytes().size(), 2000u);
+    // Garbage in front brings the file to exactly 1999 bytes, then to 2000.
+    const std::string records = minuteRecords(30);
+    Loaded loaded(stored(std::string(1999 - records.size(), 'x')) + records);
+    ASSERT_EQ(loaded.source.bytes().size(), 1999u);
     loaded.open();
     const std::string once = snapshot(loaded);
     const ReadResult again = loaded.refresh();
     EXPECT_TRUE(again.fullRead);
     EXPECT_EQ(again.rowsAdded, 30);
     EXPECT_EQ(snapshot(loaded), once);
+
+    loaded.source.bytes().insert(0, stored("x"));
+    loaded.open();
+    const ReadResult continued = loaded.refresh();
+    EXPECT_FALSE(continued.fullRead);
+    EXPECT_EQ(continued.rowsAdded, 0);
+    EXPECT_EQ(loaded.file.rowCount(), 30);
 }
 
 TEST(Reader, TornLastRecordWaitsAndIsReadWholeLater)
