@@ -24,10 +24,10 @@ constexpr std::int64_t kShortestContinued = 2000;
 using ChannelKey = std::tuple<int, int, int>; // device type, device number, kind code
 
 // One call of ReadMeasurementFile.
-class Reader
+class MeasurementReader
 {
 public:
-    Reader(MeasurementFile &file, ReaderListener &listener)
+    MeasurementReader(MeasurementFile &file, ReaderListener &listener)
         : m_file(file)
         , m_listener(listener)
     {}
@@ -62,7 +62,7 @@ private:
     std::map<ChannelKey, int> m_known;
 };
 
-ReadResult Reader::run(DataSource &source, bool refresh)
+ReadResult MeasurementReader::run(DataSource &source, bool refresh)
 {
     int rememberedItem = m_listener.currentItem();
     const std::int64_t length = source.length();
@@ -101,7 +101,7 @@ ReadResult Reader::run(DataSource &source, bool refresh)
     return m_result;
 }
 
-void Reader::startFullRead()
+void MeasurementReader::startFullRead()
 {
     m_file.setReadOffset(0);
     m_file.clearChannelNames();
@@ -113,7 +113,7 @@ void Reader::startFullRead()
     m_file.clearRows();
 }
 
-void Reader::readRecords(DataSource &source, std::int64_t startOffset)
+void MeasurementReader::readRecords(DataSource &source, std::int64_t startOffset)
 {
     if (!source.seek(startOffset)) {
         m_result.readError = true;
@@ -161,7 +161,7 @@ void Reader::readRecords(DataSource &source, std::int64_t startOffset)
     m_file.setReadOffset(startOffset + bytesRead - static_cast<std::int64_t>(held - p));
 }
 
-void Reader::takeRecord(const ParsedRecord &record)
+void MeasurementReader::takeRecord(const ParsedRecord &record)
 {
     // A row without a stamp keeps its place in the file's order: it takes the time of the record
     // taken before it (also across calls), or -1 as the first row.
@@ -181,7 +181,7 @@ void Reader::takeRecord(const ParsedRecord &record)
     }
 }
 
-int Reader::channelOf(const ParsedEntry &entry, std::size_t position)
+int MeasurementReader::channelOf(const ParsedEntry &entry, std::size_t position)
 {
     const ChannelKey key{entry.deviceType, entry.deviceNumber, entry.kindCode};
     if (m_positionKnown[position] && m_byPosition[position].first == key)
@@ -200,7 +200,7 @@ int Reader::channelOf(const ParsedEntry &entry, std::size_t position)
     return channel;
 }
 
-void Reader::listChannels(bool refresh)
+void MeasurementReader::listChannels(bool refresh)
 {
     for (const ChannelKind kind : kListingOrder) {
         const auto &counts = m_counts[static_cast<std::size_t>(kindIndex(kind))];
@@ -222,7 +222,7 @@ void Reader::listChannels(bool refresh)
     }
 }
 
-void Reader::markListed()
+void MeasurementReader::markListed()
 {
     if (m_file.rowCount() <= 1)
         return;
@@ -232,7 +232,7 @@ void Reader::markListed()
                 m_file.channelView(kindAt(kind), channel).listed = true;
 }
 
-void Reader::emptyChannelList()
+void MeasurementReader::emptyChannelList()
 {
     m_listener.setDataControlsEnabled(false);
     m_file.clearListEntries();
@@ -242,7 +242,7 @@ void Reader::emptyChannelList()
     m_listener.redrawChart();
 }
 
-void Reader::enableControls(int &rememberedItem)
+void MeasurementReader::enableControls(int &rememberedItem)
 {
     m_listener.setDataControlsEnabled(true);
     m_listener.setCurrentItem(0);
@@ -254,7 +254,7 @@ void Reader::enableControls(int &rememberedItem)
     m_listener.redrawChart();
 }
 
-void Reader::clearUnlistedShownFlags(int items)
+void MeasurementReader::clearUnlistedShownFlags(int items)
 {
     std::array<std::array<bool, kChannelSlots>, kKindCount> hasItem{};
     for (int item = 0; item < items; ++item) {
@@ -269,7 +269,7 @@ void Reader::clearUnlistedShownFlags(int items)
                 m_file.channelView(kindAt(kind), channel).shown = false;
 }
 
-void Reader::snapToTime()
+void MeasurementReader::snapToTime()
 {
     if (m_file.rowCount() < 1)
         return;
@@ -277,7 +277,7 @@ void Reader::snapToTime()
         m_listener.showToTime(*shown);
 }
 
-void Reader::snapFromTime()
+void MeasurementReader::snapFromTime()
 {
     if (m_file.rowCount() < 1)
         return;
@@ -292,7 +292,7 @@ ReadResult ReadMeasurementFile(MeasurementFile &file, DataSource *source, Reader
 {
     if (!source)
         return {};
-    return Reader(file, listener).run(*source, refresh);
+    return MeasurementReader(file, listener).run(*source, refresh);
 }
 
 } // namespace zyfo
