@@ -39,15 +39,24 @@ StampConverter::Fields StampConverter::fieldsOf(const Stamp &s)
 
 std::time_t StampConverter::localTime(const Fields &f, int minute, int second)
 {
-    std::tm tm{};
-    tm.tm_year = f.year - 1900;
-    tm.tm_mon = f.month - 1;
-    tm.tm_mday = f.day;
-    tm.tm_hour = f.hour;
-    tm.tm_min = minute;
-    tm.tm_sec = second;
-    tm.tm_isdst = -1;
-    return std::mktime(&tm);
+    std::tm standard{};
+    standard.tm_year = f.year - 1900;
+    standard.tm_mon = f.month - 1;
+    standard.tm_mday = f.day;
+    standard.tm_hour = f.hour;
+    standard.tm_min = minute;
+    standard.tm_sec = second;
+    std::tm daylight = standard;
+    // mktime with tm_isdst = -1 settles a time the clocks pass twice, or skip, by the offset of
+    // its previous call, so one stamp could convert differently from one read to the next.
+    // Asking for each reading in turn and keeping the one that holds is the same for every other
+    // time, and fixed for those: a time passed twice is its first (summer time) moment, a
+    // skipped time is read as standard time.
+    standard.tm_isdst = 0;
+    daylight.tm_isdst = 1;
+    const std::time_t asStandard = std::mktime(&standard);
+    const std::time_t asDaylight = std::mktime(&daylight);
+    return asDaylight != -1 && daylight.tm_isdst > 0 ? asDaylight : asStandard;
 }
 
 std::time_t StampConverter::toTime(const Stamp &stamp)

@@ -26,11 +26,12 @@ std::string dateText(const Stamp &stamp);
 std::string timeText(const Stamp &stamp);
 
 // Converts stamps to time values the way mktime does for a local time with tm_isdst = -1, under
-// the time zone in force when the converter was made. Each digit's value is its character code
-// (a signed byte) minus 48, without a digit check; fields out of range are normalised by mktime
-// (month 13 is January of the next year). The result is -1 when mktime cannot represent the
-// moment. Conversions are cached per local hour, so one converter must not outlive a change of
-// TZ; make one per reading pass.
+// the time zone in force when the converter was made; a local time that the clocks pass twice
+// is its first moment and one they skip is read as standard time, whatever was converted before.
+// Each digit's value is its character code (a signed byte) minus 48, without a digit check; fields
+// out of range are normalised by mktime (month 13 is January of the next year). The result is -1
+// when mktime cannot represent the moment. Conversions are cached per local hour, so one converter
+// must not outlive a change of TZ; make one per reading pass.
 class StampConverter
 {
 public:

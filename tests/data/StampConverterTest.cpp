@@ -76,5 +76,22 @@ TEST(StampConverter, ClockChangeHoursMatchMktime)
     EXPECT_EQ(other.toTime(stampOf("20231001024500")), localMoment(2023, 10, 1, 2, 45, 0));
 }
 
+TEST(StampConverter, HoursPassedTwiceOrSkippedDoNotDependOnEarlierConversions)
+{
+    // mktime settles a local time that the clocks pass twice, or skip, by the offset of its
+    // previous call; a stamp must convert the same whatever was converted before it.
+    TimeZoneGuard zone("Europe/Warsaw");
+    for (const Stamp &before : {stampOf("20060705120000"), stampOf("20061205120000")}) {
+        StampConverter other;
+        other.toTime(before);
+        StampConverter converter;
+        // 02:30 of the night the clocks go back: its first pass, in summer time (00:30 UTC).
+        EXPECT_EQ(converter.toTime(stampOf("20061029023000")), 1162081800);
+        other.toTime(before);
+        // 02:30 of the night the clocks go forward does not exist: read as winter time.
+        EXPECT_EQ(converter.toTime(stampOf("20060326023000")), 1143336600);
+    }
+}
+
 } // namespace
 } // namespace zyfo
