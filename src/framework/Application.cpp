@@ -2,7 +2,7 @@
 // program's own start-up (tests, command-line tools).
 #include "Application.h"
 
-#include <QApplication>
+#include "GuiApplication.h"
 
 #include <cstdlib>
 
@@ -12,7 +12,7 @@ namespace {
 
 // Never destroyed: at exit Qt's own global objects may already be gone, and destroying the
 // application after them crashes. The pointer keeps it reachable for leak checkers.
-QApplication *application = nullptr;
+GuiApplication *application = nullptr;
 
 bool hasDisplay()
 {
@@ -30,7 +30,7 @@ void ensureApplication()
     static int argc = 1;
     static char name[] = "zyfo";
     static char *argv[] = {name, nullptr};
-    application = new QApplication(argc, argv);
+    application = new GuiApplication(argc, argv);
 }
 
 } // namespace zyfo

@@ -1,0 +1,18 @@
+// An up-down control of a dialog; it sends UDN_DELTAPOS for each arrow press.
+#pragma once
+
+#include "CWnd.h"
+
+namespace zyfo {
+
+class CSpinButtonCtrl : public CWnd
+{
+public:
+    // UDM_SETRANGE32 / UDM_GETRANGE32. The up arrow moves towards `upper`.
+    void SetRange32(int lower, int upper);
+    void GetRange32(int &lower, int &upper) const;
+    // The position the control holds (with a buddy, as last read from or written to it).
+    int GetPos32() const;
+};
+
+} // namespace zyfo

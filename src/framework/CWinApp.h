@@ -1,0 +1,58 @@
+// The application object and the program-wide platform calls: message boxes, system metrics,
+// sleeping.
+#pragma once
+
+#include "WinDefs.h"
+
+#include <string>
+
+namespace zyfo {
+
+class CWnd;
+
+// The program defines one global object of a class derived from CWinApp; main() hands control
+// to AfxWinMain, which starts the platform, runs InitInstance and returns ExitInstance's
+// result. The whole run happens inside InitInstance (modal windows have their own loops), so
+// InitInstance's result only says whether the program started normally.
+class CWinApp
+{
+public:
+    // Becomes the program's application object.
+    CWinApp();
+    virtual ~CWinApp();
+    CWinApp(const CWinApp &) = delete;
+    CWinApp &operator=(const CWinApp &) = delete;
+
+    virtual BOOL InitInstance() { return FALSE; }
+    // The process exit code.
+    virtual int ExitInstance() { return 0; }
+
+    // The help document (HTML) the help viewer shows; anchors "context-<n>" mark the topics.
+    void SetHelpDocument(std::string html) { m_helpDocument = std::move(html); }
+    const std::string &helpDocument() const { return m_helpDocument; }
+
+    // The program's main window, set by InitInstance; modal dialogs without a parent belong
+    // to it.
+    CWnd *m_pMainWnd = nullptr;
+
+private:
+    std::string m_helpDocument;
+};
+
+CWinApp *AfxGetApp();
+CWnd *AfxGetMainWnd();
+
+// Starts the GUI platform (with Qt's Polish translations of its own dialogs when installed),
+// runs the application object and returns its exit code; 1 when there is no application object.
+int AfxWinMain(int argc, char **argv);
+
+// A message box owned by the main window with the program's name as caption.
+int AfxMessageBox(const std::string &text, UINT type = MB_OK);
+
+// SM_CYDLGFRAME, SM_CXICON, SM_CYICON in pixels; 0 for other indexes.
+int GetSystemMetrics(int index);
+
+// Blocks the thread: no events are handled meanwhile.
+void Sleep(DWORD milliseconds);
+
+} // namespace zyfo
