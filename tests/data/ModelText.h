@@ -3,8 +3,9 @@
 
 #include "MeasurementFile.h"
 
-#include <cstdio>
+#include <charconv>
 #include <string>
+#include <vector>
 
 namespace zyfo {
 
@@ -14,19 +15,22 @@ namespace zyfo {
 // time window.
 inline std::string modelText(const MeasurementFile &f)
 {
-    std::string out = "offset " + std::to_string(f.readOffset()) + "\n";
+    std::vector<std::string> rows(static_cast<std::size_t>(f.rowCount()));
     char number[40];
-    for (int row = 0; row < f.rowCount(); ++row) {
+    for (int kind = 0; kind < kKindCount; ++kind)
+        for (int channel = 0; channel < f.channelCount(kindAt(kind)); ++channel)
+            f.forEachValue(kindAt(kind), channel, 0, f.rowCount() - 1, [&](int row, double v) {
+                // The shortest text that reads back as exactly this double.
+                const auto written = std::to_chars(number, number + sizeof number, v);
+                rows[static_cast<std::size_t>(row)] += " " + std::to_string(kind) + "/" +
+                                                       std::to_string(channel) + "=" +
+                                                       std::string(number, written.ptr);
+            });
+    std::string out = "offset " + std::to_string(f.readOffset()) + "\n";
+    for (int row = 0; row < f.rowCount(); ++row)
         out += std::to_string(f.rowTime(row)) + (f.rowHasStamp(row) ? " " : " nostamp ") +
-               f.rowDateText(row) + " " + f.rowTimeText(row);
-        for (int kind = 0; kind < kKindCount; ++kind)
-            for (int channel = 0; channel < f.channelCount(kindAt(kind)); ++channel)
-                if (const auto v = f.value(row, kindAt(kind), channel)) {
-                    std::snprintf(number, sizeof number, "%.17g", *v);
-                    out += " " + std::to_string(kind) + "/" + std::to_string(channel) + "=" + number;
-                }
-        out += "\n";
-    }
+               f.rowDateText(row) + " " + f.rowTimeText(row) + rows[static_cast<std::size_t>(row)] +
+               "\n";
     for (int kind = 0; kind < kKindCount; ++kind)
         for (int channel = 0; channel < f.channelCount(kindAt(kind)); ++channel)
             out += std::to_string(kind) + ": " + f.channelNames(kindAt(kind)).name(channel) + "\n";
