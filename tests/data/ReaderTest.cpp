@@ -2,6 +2,7 @@
 #include "MeasurementReader.h"
 #include "MemoryReaderListener.h"
 #include "MemorySource.h"
+#include "ModelText.h"
 #include "RecordText.h"
 #include "TimeZoneGuard.h"
 
@@ -40,27 +41,10 @@ std::string minuteRecords(int count, int firstMinute = 0)
     return bytes;
 }
 
-// Everything a read leaves in the model and, unless left out, the channel list, for comparing
-// two ways of reading.
+// What a read leaves in the model and, unless left out, the channel list.
 std::string snapshot(const Loaded &loaded, bool withItems = true)
 {
-    const MeasurementFile &f = loaded.file;
-    std::string out = "offset " + std::to_string(f.readOffset()) + "\n";
-    for (int row = 0; row < f.rowCount(); ++row) {
-        out += std::to_string(f.rowTime(row)) + " " + f.rowDateText(row) + " " + f.rowTimeText(row);
-        for (int kind = 0; kind < kKindCount; ++kind)
-            for (int channel = 0; channel < f.channelCount(kindAt(kind)); ++channel)
-                if (const auto v = f.value(row, kindAt(kind), channel))
-                    out += " " + std::to_string(kind) + "/" + std::to_string(channel) + "=" +
-                           std::to_string(*v);
-        out += "\n";
-    }
-    for (int kind = 0; kind < kKindCount; ++kind)
-        for (int channel = 0; channel < f.channelCount(kindAt(kind)); ++channel)
-            out += f.channelNames(kindAt(kind)).name(channel) + "\n";
-    for (int slot = 0; slot < kGroupSlotCount; ++slot)
-        out += std::to_string(f.groupRange(slot).dataMinimum) + "," +
-               std::to_string(f.groupRange(slot).dataMaximum) + " ";
+    std::string out = modelText(loaded.file);
     if (!withItems)
         return out;
     for (const std::string &item : loaded.listener.items())
