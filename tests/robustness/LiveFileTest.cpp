@@ -1,0 +1,191 @@
+// Following a data file on disk while it grows with damaged records, shrinks, is rewritten,
+// replaced or removed between two live-update re-reads.
+#include "FollowedFile.h"
+#include "Generator.h"
+#include "TestFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <vector>
+
+namespace zyfo {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Records of a logger without damage, and where each one starts.
+struct Records
+{
+    std::string bytes;
+    std::vector<std::size_t> starts;
+};
+
+Records loggerRecords(int count, std::uint64_t seed, int entries)
+{
+    GeneratorOptions options;
+    options.seed = seed;
+    options.entries = entries;
+    Generator generator(options);
+    Records records;
+    for (int i = 0; i < count; ++i) {
+        records.starts.push_back(records.bytes.size());
+        generator.appendNext(records.bytes);
+    }
+    return records;
+}
+
+class LiveFile : public ::testing::Test
+{
+protected:
+    // Writes `bytes` to `path`, replacing its content (the same file, not a new one).
+    static void write(const fs::path &path, const std::string &bytes,
+                      std::ios::openmode mode = std::ios::trunc)
+    {
+        std::ofstream out(path, std::ios::binary | mode);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        ASSERT_TRUE(out.good()) << path;
+    }
+    static void append(const fs::path &path, const std::string &bytes)
+    {
+        write(path, bytes, std::ios::app);
+    }
+
+    TestFolder m_folder{"zyfo-live"};
+    const fs::path m_dir = m_folder.path();
+    const fs::path m_path = m_dir / "pomiar.zyd";
+};
+
+TEST_F(LiveFile, GrowingWithDamagedRecordsNeverShowsARowTwiceNorLosesOne)
+{
+    GeneratorOptions options;
+    options.seed = 11;
+    options.entries = 5;
+    options.missingProbability = 0.05;
+    options.corruptProbability = 0.25; // flipped bytes, torn records, line noise
+    Generator generator(options);
+    std::string bytes;
+    int whole = 0;
+    for (int i = 0; i < 300; ++i) {
+        const RecordDamage damage = generator.appendNext(bytes);
+        whole += damage == RecordDamage::None || damage == RecordDamage::LineNoise;
+    }
+
+    write(m_path, "");
+    FollowedFile followed(m_path.string());
+    followed.open();
+    // The logger's writes end anywhere: inside a stamp, an entry, between "@" and check bytes.
+    std::mt19937 random(5);
+    for (std::size_t written = 0; written < bytes.size();) {
+        const std::size_t chunk = std::min<std::size_t>(1 + random() % 700, bytes.size() - written);
+        append(m_path, bytes.substr(written, chunk));
+        written += chunk;
+        const int before = followed.file.rowCount();
+        followed.refresh();
+        ASSERT_GE(followed.file.rowCount(), before) << written;
+        ASSERT_EQ(modelText(followed.file), fullReadText(m_path.string())) << written;
+    }
+    EXPECT_EQ(followed.file.rowCount(), whole);
+}
+
+TEST_F(LiveFile, TruncatedFileIsReadAgainFromItsStart)
+{
+    const Records records = loggerRecords(100, 1, 8);
+    write(m_path, records.bytes);
+    FollowedFile followed(m_path.string());
+    followed.open();
+    ASSERT_EQ(followed.file.rowCount(), 100);
+
+    fs::resize_file(m_path, records.starts[40]);
+    EXPECT_TRUE(followed.refresh().fullRead);
+    EXPECT_EQ(followed.file.rowCount(), 40);
+    EXPECT_EQ(modelText(followed.file), fullReadText(m_path.string()));
+
+    fs::resize_file(m_path, 0);
+    const ReadResult emptied = followed.refresh();
+    EXPECT_TRUE(emptied.fullRead);
+    EXPECT_FALSE(emptied.readError);
+    EXPECT_EQ(followed.file.rowCount(), 0);
+    EXPECT_TRUE(followed.listener.items().empty());
+    EXPECT_FALSE(followed.listener.controlsEnabled());
+
+    // The logger starts again in the same file.
+    append(m_path, records.bytes);
+    followed.refresh();
+    EXPECT_EQ(modelText(followed.file), fullReadText(m_path.string()));
+    EXPECT_TRUE(followed.listener.controlsEnabled());
+}
+
+TEST_F(LiveFile, FileRewrittenLongerInPlaceIsResynchronisedOnItsNextWholeRecord)
+{
+    const Records first = loggerRecords(50, 1, 8);
+    write(m_path, first.bytes);
+    FollowedFile followed(m_path.string());
+    followed.open();
+    const auto offset = static_cast<std::size_t>(followed.file.readOffset());
+    ASSERT_EQ(offset, first.bytes.size());
+
+    // Another logger rewrites the file before the next re-read, with longer records: the
+    // continuation starts inside one of them and takes every whole record after it.
+    const Records second = loggerRecords(120, 2, 13);
+    ASSERT_GT(second.bytes.size(), offset);
+    write(m_path, second.bytes);
+    const ReadResult result = followed.refresh();
+    EXPECT_FALSE(result.fullRead);
+    const auto after = std::count_if(second.starts.begin(), second.starts.end(),
+                                     [&](std::size_t start) { return start >= offset; });
+    EXPECT_EQ(result.rowsAdded, after);
+    EXPECT_EQ(followed.file.rowCount(), 50 + after);
+    EXPECT_EQ(followed.file.readOffset(), static_cast<std::int64_t>(second.bytes.size()));
+
+    // Opening the file again shows the new logger's records alone.
+    followed.open();
+    EXPECT_EQ(followed.file.rowCount(), 120);
+}
+
+TEST_F(LiveFile, FileReplacedByAnotherKeepsTheOpenOneUntilOpenedAgain)
+{
+    const Records first = loggerRecords(60, 1, 8);
+    write(m_path, first.bytes);
+    FollowedFile followed(m_path.string());
+    followed.open();
+    const std::string before = modelText(followed.file);
+
+    const fs::path other = m_dir / "nowy.zyd";
+    write(other, loggerRecords(10, 3, 4).bytes);
+    fs::rename(other, m_path);
+    const ReadResult result = followed.refresh();
+    EXPECT_FALSE(result.readError);
+    EXPECT_EQ(result.rowsAdded, 0);
+    EXPECT_EQ(modelText(followed.file), before);
+
+    FollowedFile reopened(m_path.string());
+    reopened.open();
+    EXPECT_EQ(reopened.file.rowCount(), 10);
+}
+
+TEST_F(LiveFile, RemovedOrClosedFileChangesNothing)
+{
+    write(m_path, loggerRecords(60, 1, 8).bytes);
+    FollowedFile followed(m_path.string());
+    followed.open();
+    const std::string before = modelText(followed.file);
+    const std::vector<std::string> items = followed.listener.items();
+
+    fs::remove(m_path);
+    const ReadResult removed = followed.refresh();
+    EXPECT_FALSE(removed.readError); // the open file lives on until it is closed
+    EXPECT_EQ(removed.rowsAdded, 0);
+    EXPECT_EQ(modelText(followed.file), before);
+
+    followed.source.close();
+    EXPECT_TRUE(followed.refresh().readError);
+    EXPECT_EQ(modelText(followed.file), before);
+    EXPECT_EQ(followed.listener.items(), items);
+    EXPECT_TRUE(followed.listener.controlsEnabled());
+}
+
+} // namespace
+} // namespace zyfo

@@ -1,0 +1,220 @@
+// The report writer on a full disk, on a file system that fills up half-way and in read-only
+// places: it reports the failure, closes the file and claims nothing it did not write.
+#include "FollowedFile.h"
+#include "Generator.h"
+#include "MemorySource.h"
+#include "ReportWriter.h"
+#include "SystemReportFile.h"
+#include "TestFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <grp.h>
+#include <optional>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace zyfo {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Descriptors this process holds open.
+int openDescriptors()
+{
+    return static_cast<int>(std::distance(fs::directory_iterator("/proc/self/fd"), {}));
+}
+
+std::string readAll(const fs::path &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// A day of a logger's minutes, read as the program reads a file: a report of about 300 KB.
+const MeasurementFile &loggedDay()
+{
+    static const MeasurementFile day = [] {
+        GeneratorOptions options;
+        options.entries = 8;
+        Generator generator(options);
+        MemorySource source;
+        for (int i = 0; i < 1440; ++i)
+            generator.appendNext(source.bytes());
+        MeasurementFile file;
+        MemoryReaderListener listener(file);
+        ReadMeasurementFile(file, &source, listener, false);
+        return file;
+    }();
+    return day;
+}
+
+// Writes the report of loggedDay() to `path`, answering `action` if the file existed.
+ReportResult writeReport(const std::string &path, ExistingFileAction action, bool *asked = nullptr)
+{
+    ReportOptions options;
+    options.withComment = true;
+    options.comment = "Pomiar w hali";
+    SystemReportFile file;
+    return ReportWriter(loggedDay(), options).write(file, path, [&] {
+        if (asked)
+            *asked = true;
+        return action;
+    });
+}
+
+class ReportFault : public ::testing::Test
+{
+protected:
+    void SetUp() override { loggedDay(); } // made before descriptors are counted
+
+    TestFolder m_folder{"zyfo-report-fault"};
+    const fs::path m_dir = m_folder.path();
+};
+
+TEST_F(ReportFault, FullDeviceFailsClosesAndClaimsNothing)
+{
+    if (!fs::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full here";
+    for (const ExistingFileAction action :
+         {ExistingFileAction::Append, ExistingFileAction::Replace}) {
+        const int descriptors = openDescriptors();
+        const ReportResult result = writeReport("/dev/full", action);
+        EXPECT_EQ(result.status, ReportStatus::WriteFailed);
+        EXPECT_FALSE(result.systemError.empty());
+        EXPECT_EQ(result.bytesWritten, 0);
+        EXPECT_EQ(openDescriptors(), descriptors);
+    }
+}
+
+// Lets files of this process grow to `bytes` at most, as a nearly full file system would;
+// a write past it fails (EFBIG) instead of raising SIGXFSZ.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int);
+};
+
+TEST_F(ReportFault, DiskFillingHalfWayFailsClosesAndClaimsNoMoreThanWritten)
+{
+    const fs::path path = m_dir / "raport.txt";
+    const std::string old = "poprzedni raport\r\n";
+    for (const ExistingFileAction action :
+         {ExistingFileAction::Append, ExistingFileAction::Replace}) {
+        std::ofstream(path, std::ios::binary) << old;
+        const int descriptors = openDescriptors();
+        ReportResult result;
+        {
+            const FileSizeLimit limit(64 * 1024);
+            result = writeReport(path.string(), action);
+        }
+        EXPECT_EQ(result.status, ReportStatus::WriteFailed);
+        EXPECT_FALSE(result.systemError.empty());
+        EXPECT_EQ(openDescriptors(), descriptors);
+        const std::string written = readAll(path);
+        EXPECT_LE(written.size(), 64u * 1024u);
+        const std::size_t kept = action == ExistingFileAction::Append ? old.size() : 0;
+        EXPECT_EQ(written.substr(0, kept), old.substr(0, kept));
+        EXPECT_LE(result.bytesWritten, static_cast<std::int64_t>(written.size() - kept));
+    }
+    // Room again: the same report is written whole.
+    EXPECT_EQ(writeReport(path.string(), ExistingFileAction::Replace).status,
+              ReportStatus::Written);
+    EXPECT_GT(fs::file_size(path), 64u * 1024u);
+}
+
+// Runs `check` in a child process that cannot override file permissions (an unprivileged user
+// when the tests run as root) and returns what the check reported; nothing when the child could
+// not give up the root user's rights.
+std::optional<std::string> runUnprivileged(const std::function<std::string()> &check)
+{
+    constexpr int kStillRoot = 3;
+    int channel[2];
+    if (::pipe(channel) != 0)
+        return "no pipe";
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(channel[0]);
+        if (::geteuid() == 0 &&
+            (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(kStillRoot);
+        const std::string fault = check();
+        const bool sent = ::write(channel[1], fault.data(), fault.size()) >= 0;
+        ::_exit(sent ? 0 : 2); // no exit handlers: they belong to the parent
+    }
+    ::close(channel[1]);
+    std::string fault;
+    char buffer[256];
+    for (ssize_t n; (n = ::read(channel[0], buffer, sizeof buffer)) > 0;)
+        fault.append(buffer, static_cast<std::size_t>(n));
+    ::close(channel[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    if (WIFEXITED(status) && WEXITSTATUS(status) == kStillRoot)
+        return std::nullopt;
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return "the check's process failed: " + fault;
+    return fault;
+}
+
+TEST_F(ReportFault, ReadOnlyPlacesAreUnavailableAndLeftAsTheyWere)
+{
+    const fs::path folder = m_dir / "tylko-do-odczytu";
+    fs::create_directories(folder);
+    const fs::path existing = folder / "stary.txt";
+    std::ofstream(existing, std::ios::binary) << "stary raport\r\n";
+    fs::permissions(existing,
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                fs::perms::group_exec | fs::perms::others_read |
+                                fs::perms::others_exec);
+    fs::permissions(m_dir, fs::perms::others_exec | fs::perms::group_exec, fs::perm_options::add);
+
+    const std::optional<std::string> fault = runUnprivileged([&]() -> std::string {
+        for (const fs::path &path : {folder / "nowy.txt", existing}) {
+            const int descriptors = openDescriptors();
+            bool asked = false;
+            const ReportResult result =
+                writeReport(path.string(), ExistingFileAction::Replace, &asked);
+            if (result.status != ReportStatus::FileUnavailable || result.systemError.empty())
+                return path.string() + ": not reported as unavailable";
+            if (asked || result.bytesWritten != 0)
+                return path.string() + ": asked or claimed to write";
+            if (openDescriptors() != descriptors)
+                return path.string() + ": a descriptor was left open";
+        }
+        return {};
+    });
+    fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add);
+    if (!fault)
+        GTEST_SKIP() << "the root user's rights cannot be given up here";
+    EXPECT_EQ(*fault, "");
+    EXPECT_FALSE(fs::exists(folder / "nowy.txt"));
+    EXPECT_EQ(readAll(existing), "stary raport\r\n");
+}
+
+} // namespace
+} // namespace zyfo
