@@ -1,0 +1,589 @@
+// The chart control: settings, pens and fonts, and the drawing of axes, series, time labels
+// and legend.
+#include "CChartCtrl.h"
+
+#include "CImageDC.h"
+#include "CPaintDC.h"
+#include "ChartLayout.h"
+#include "DefaultColors.h"
+#include "LegendCaption.h"
+#include "LineBatch.h"
+#include "SegmentMapper.h"
+#include "ValueScale.h"
+
+#include <algorithm>
+#include <array>
+#include <clocale>
+#include <cmath>
+#include <optional>
+
+namespace zyfo {
+namespace {
+
+// The kinds in the order their series are drawn; later lines cover earlier ones.
+constexpr std::array<ChannelKind, kKindCount> kSeriesOrder = {
+    ChannelKind::Temperature,   ChannelKind::Pressure,      ChannelKind::RelativeHumidity,
+    ChannelKind::DewPoint,      ChannelKind::VapourContent, ChannelKind::RadiationWm2,
+    ChannelKind::RadiationKlx,  ChannelKind::RadiationUmol, ChannelKind::WindSpeed,
+    ChannelKind::WindDirection, ChannelKind::RainHeight,    ChannelKind::BinaryInput,
+};
+
+constexpr int kHorizontalFontHeight = 12;
+constexpr int kVerticalFontHeight = 10;
+constexpr UINT kCentredLine = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+
+// Arial of `height` device units, weight 500; turned 90 degrees counter-clockwise if `upright`.
+LOGFONT arialFont(int height, bool upright)
+{
+    LOGFONT font;
+    font.lfHeight = height;
+    font.lfWeight = FW_MEDIUM;
+    font.lfCharSet = DEFAULT_CHARSET;
+    font.lfFaceName = "Arial";
+    if (upright) {
+        font.lfEscapement = 900;
+        font.lfOrientation = 900;
+        font.lfClipPrecision = CLIP_LH_ANGLES;
+    }
+    return font;
+}
+
+void remakeFont(CFont &font, int height, bool upright)
+{
+    font.DeleteObject();
+    const LOGFONT description = arialFont(height, upright);
+    font.CreateFontIndirect(&description);
+}
+
+std::string currentDecimalSeparator()
+{
+    const std::lconv *numeric = std::localeconv();
+    if (numeric == nullptr || numeric->decimal_point == nullptr || *numeric->decimal_point == 0)
+        return ".";
+    return numeric->decimal_point;
+}
+
+} // namespace
+
+CChartCtrl::CChartCtrl()
+    : m_colors(static_cast<std::size_t>(kKindCount) * kChannelSlots)
+    , m_pens(m_colors.size())
+    , m_meanSums(m_colors.size())
+    , m_meanCounts(m_colors.size())
+    , m_decimalSeparator(currentDecimalSeparator())
+{
+    for (int kind = 0; kind < kKindCount; ++kind)
+        for (int channel = 0; channel < kChannelSlots; ++channel)
+            m_colors[slot(kindAt(kind), channel)] = defaultChannelColor(kindAt(kind), channel);
+    m_screenTextPen.CreatePen(PS_SOLID, 1, m_settings.textColor);
+    m_printTextPen.CreatePen(PS_SOLID, 1, m_printTextColor);
+    remakeFont(m_screenHorizontalFont, kHorizontalFontHeight, false);
+    remakeFont(m_screenVerticalFont, kVerticalFontHeight, true);
+    remakeFont(m_printHorizontalFont, kHorizontalFontHeight, false);
+    remakeFont(m_printVerticalFont, kVerticalFontHeight, true);
+    UpdateBottomBand();
+}
+
+CChartCtrl::~CChartCtrl() = default;
+
+std::size_t CChartCtrl::slot(ChannelKind kind, int channel)
+{
+    return static_cast<std::size_t>(kindIndex(kind)) * kChannelSlots +
+           static_cast<std::size_t>(channel);
+}
+
+// --- Settings ----------------------------------------------------------------------------------
+
+void CChartCtrl::SetLineWidth(int width)
+{
+    BusyGuard busy(*this);
+    m_settings.lineWidth = width;
+    forEachShownChannel([&](std::size_t index) {
+        m_pens[index].DeleteObject();
+        m_pens[index].CreatePen(PS_SOLID, width, m_colors[index]);
+        return true;
+    });
+    redraw();
+}
+
+void CChartCtrl::SetChartBackColor(COLORREF color)
+{
+    BusyGuard busy(*this);
+    m_settings.backColor = color;
+    redraw();
+}
+
+void CChartCtrl::SetChartTextColor(COLORREF color)
+{
+    BusyGuard busy(*this);
+    m_settings.textColor = color;
+    remakeScreenTextPen();
+    redraw();
+}
+
+void CChartCtrl::SetShowDate(int show)
+{
+    setLabelFlag(m_settings.showDate, show);
+}
+
+void CChartCtrl::SetShowTime(int show)
+{
+    setLabelFlag(m_settings.showTime, show);
+}
+
+void CChartCtrl::SetDateTimeOneLine(int oneLine)
+{
+    setLabelFlag(m_settings.dateTimeOneLine, oneLine);
+}
+
+void CChartCtrl::setLabelFlag(int &flag, int value)
+{
+    BusyGuard busy(*this);
+    flag = value;
+    UpdateBottomBand();
+    redraw();
+}
+
+void CChartCtrl::SetMaxPoints(int points)
+{
+    m_settings.maxPoints = points;
+    redraw();
+}
+
+void CChartCtrl::SetShowMeans(int show)
+{
+    m_settings.showMeans = show;
+    redraw();
+}
+
+void CChartCtrl::UpdateBottomBand()
+{
+    const bool date = m_settings.showDate != 0;
+    const bool time = m_settings.showTime != 0;
+    if (date && time)
+        m_bottomBand = m_settings.dateTimeOneLine != 0 ? 95 : 55;
+    else if (date)
+        m_bottomBand = 55;
+    else if (time)
+        m_bottomBand = 45;
+    else
+        m_bottomBand = 10;
+}
+
+void CChartCtrl::remakeScreenTextPen()
+{
+    m_screenTextPen.DeleteObject();
+    m_screenTextPen.CreatePen(PS_SOLID, 1, m_settings.textColor);
+}
+
+// --- Pens, colours, fonts, means ---------------------------------------------------------------
+
+void CChartCtrl::DeletePens()
+{
+    for (CPen &pen : m_pens)
+        pen.DeleteObject();
+}
+
+void CChartCtrl::CreatePens(int scale)
+{
+    forEachShownChannel([&](std::size_t index) {
+        return m_pens[index].CreatePen(PS_SOLID, scale * m_settings.lineWidth, m_colors[index]) !=
+               FALSE;
+    });
+}
+
+template<class Visit>
+void CChartCtrl::forEachShownChannel(Visit visit)
+{
+    for (int kind = 0; kind < kKindCount; ++kind)
+        for (int channel = 0; channel < kChannelSlots; ++channel)
+            if (m_file.channelView(kindAt(kind), channel).shown &&
+                !visit(slot(kindAt(kind), channel)))
+                return;
+}
+
+COLORREF CChartCtrl::channelColor(ChannelKind kind, int channel) const
+{
+    return m_colors[slot(kind, channel)];
+}
+
+void CChartCtrl::setChannelColor(ChannelKind kind, int channel, COLORREF color)
+{
+    m_colors[slot(kind, channel)] = color;
+}
+
+CPen &CChartCtrl::channelPen(ChannelKind kind, int channel)
+{
+    return m_pens[slot(kind, channel)];
+}
+
+void CChartCtrl::CreatePrintFonts(int sx)
+{
+    const int ratio = std::max(sx, 1);
+    remakeFont(m_printHorizontalFont, kHorizontalFontHeight * ratio, false);
+    remakeFont(m_printVerticalFont, kVerticalFontHeight * ratio, true);
+}
+
+double CChartCtrl::meanSum(ChannelKind kind, int channel) const
+{
+    return m_meanSums[slot(kind, channel)];
+}
+
+int CChartCtrl::meanCount(ChannelKind kind, int channel) const
+{
+    return m_meanCounts[slot(kind, channel)];
+}
+
+void CChartCtrl::redraw()
+{
+    RedrawWindow(RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+// --- Window ------------------------------------------------------------------------------------
+
+const MessageMap *CChartCtrl::GetMessageMap() const
+{
+    static const MessageMap map = {onPaint(&CChartCtrl::OnPaint)};
+    return &map;
+}
+
+void CChartCtrl::OnPaint()
+{
+    if (m_busy > 0)
+        return;
+    CPaintDC dc(this);
+    CRect client;
+    GetClientRect(&client);
+    // Drawn into a bitmap first and copied in one piece, so the chart never shows half drawn.
+    CImageDC buffer(client.Width(), client.Height(), dc.GetDeviceCaps(LOGPIXELSY));
+    buffer.FillSolidRect(&client, dc.GetBkColor());
+    Render(buffer, false, client, 1);
+    dc.BitBlt(client.left, client.top, client.Width(), client.Height(), &buffer, client.left,
+              client.top, SRCCOPY);
+}
+
+// --- Render ------------------------------------------------------------------------------------
+
+void CChartCtrl::Render(CDC &dc, bool printing, const CRect &rect, int scale)
+{
+    if (printing) {
+        draw(dc, true, rect, scale);
+        return;
+    }
+    CRect client;
+    GetClientRect(&client);
+    draw(dc, false, client, 1);
+}
+
+void CChartCtrl::RenderAsShown(CDC &dc, const CRect &rect)
+{
+    draw(dc, false, rect, 1);
+}
+
+CChartCtrl::Look CChartCtrl::look(bool printing)
+{
+    if (printing)
+        return {m_printBackColor, m_printTextColor, &m_printTextPen, &m_printHorizontalFont,
+                &m_printVerticalFont};
+    return {m_settings.backColor, m_settings.textColor, &m_screenTextPen, &m_screenHorizontalFont,
+            &m_screenVerticalFont};
+}
+
+void CChartCtrl::draw(CDC &dc, bool printing, const CRect &rect, int scale)
+{
+    BusyGuard busy(*this);
+    const int s = std::max(scale, 1);
+    if (printing) {
+        DeletePens();
+        CreatePens(s);
+    } else if (const LOGPEN *pen = m_screenTextPen.GetSafeHandle();
+               pen == nullptr || pen->lopnColor != m_settings.textColor) {
+        // The text colour may have been loaded straight into the settings; the axes follow it.
+        remakeScreenTextPen();
+    }
+    const Look colors = look(printing);
+    dc.SetTextColor(colors.text);
+    dc.SetBkMode(OPAQUE);
+    dc.FillSolidRect(&rect, colors.background);
+
+    const ChartLayout layout(rect, s, m_bottomBand, m_file);
+    if (m_file.rowCount() < 2 || !layout.hasRoom())
+        return;
+    for (const UnitGroup group : kAxisOrder)
+        if (m_file.groupView(group).shown)
+            DrawValueAxis(dc, group, layout, colors);
+    DrawSeries(dc, layout);
+    DrawTimeAxis(dc, layout, colors);
+}
+
+// --- Value axes --------------------------------------------------------------------------------
+
+void CChartCtrl::DrawValueAxis(CDC &dc, UnitGroup group, const ChartLayout &layout,
+                               const Look &colors)
+{
+    const GroupView &view = m_file.groupView(group);
+    const ValueScale values(layout.plotTop(), layout.plotBottom(), view.viewMinimum,
+                            view.viewMaximum);
+    if (!values.isDrawable())
+        return;
+    const int s = layout.scale();
+    const int step = values.tickStep(s);
+    long long tick = values.firstTick(step);
+    int y = values.rowOf(static_cast<double>(tick));
+    const int left = layout.bandLeft(group);
+    const int width = layout.bandWidth(group);
+    const CRect &rect = layout.rect();
+
+    dc.SelectObject(colors.textPen);
+    dc.SelectObject(colors.horizontalFont);
+    CRect caption{left - 10, rect.top, left + width + 10, rect.top + 25 * s};
+    dc.DrawText(std::string(unitText(group)), &caption, kCentredLine);
+
+    while (y >= layout.plotTop()) {
+        // Relative humidity is labelled up to 100 %, however far its range goes.
+        if (group == UnitGroup::RelativeHumidity && tick > 100)
+            break;
+        CRect label{left, y - 7 * s, left + width, y + 7 * s};
+        dc.DrawText(std::to_string(tick), &label, kCentredLine);
+        if (view.grid) {
+            // One dot every 5 units whatever the scale; a one-unit line sets one pixel.
+            for (int x = layout.axesEnd(); x < rect.right - 5; x += 5) {
+                dc.MoveTo(x, y);
+                dc.LineTo(x + 1, y);
+            }
+        }
+        tick += step;
+        y = values.rowOf(static_cast<double>(tick));
+    }
+
+    dc.SelectObject(colors.textPen);
+    dc.MoveTo(left, layout.plotTop() + 1);
+    dc.LineTo(left, layout.plotBottom() + 1);
+    const int rightTop =
+        group == UnitGroup::RadiationUmol ? layout.plotTop() + 1 : layout.plotTop();
+    dc.MoveTo(left + width, rightTop);
+    dc.LineTo(left + width, layout.plotBottom() + 1);
+}
+
+// --- Series ------------------------------------------------------------------------------------
+
+void CChartCtrl::DrawSeries(CDC &dc, const ChartLayout &layout)
+{
+    const int rows = m_file.rowCount();
+    const int first = m_file.fromRow();
+    const bool drawable = rows >= 1 && first >= 0 && first < rows - 1;
+    for (const ChannelKind kind : kSeriesOrder) {
+        for (int channel = 0; channel < m_file.channelCount(kind); ++channel) {
+            m_meanSums[slot(kind, channel)] = 0;
+            m_meanCounts[slot(kind, channel)] = 0;
+            if (drawable && m_file.channelView(kind, channel).shown)
+                drawChannel(dc, kind, channel, layout);
+        }
+    }
+}
+
+void CChartCtrl::DrawSegment(LineBatch &lines, const SegmentMapper &mapper, CPoint from, CPoint to)
+{
+    if (!mapper.canDraw())
+        return;
+    if (const std::optional<DeviceLine> line = mapper.cut(from, to))
+        lines.add(line->from, line->to);
+}
+
+void CChartCtrl::drawChannel(CDC &dc, ChannelKind kind, int channel, const ChartLayout &layout)
+{
+    CPen &pen = m_pens[slot(kind, channel)];
+    dc.SelectObject(&pen);
+    // Without a pen of its own the channel draws with whatever pen is selected, whose width is
+    // not known here: then no line is merged.
+    const LOGPEN *penShape = pen.GetSafeHandle();
+    LineBatch lines(m_mergeLines && penShape != nullptr ? penShape->lopnWidth : -1);
+
+    const int first = m_file.fromRow();
+    const int last = m_file.toRow();
+    const int walkedLast = std::min(last, m_file.rowCount() - 1);
+    const GroupView &view = m_file.groupView(unitGroupOf(kind));
+    const SegmentMapper mapper(
+        layout, static_cast<long long>(last) - first,
+        ValueScale(layout.plotTop(), layout.plotBottom(), view.viewMinimum, view.viewMaximum));
+    const int maxPoints = m_settings.maxPoints;
+    const long long groupSize =
+        maxPoints > 0 ? (static_cast<long long>(last) - first) / maxPoints : 0;
+    // Summed locally: stores through the member arrays would not stay in registers.
+    double sum = 0;
+    int count = 0;
+
+    // The previous vertex, if any, and the values gathered since it.
+    bool have = false;
+    CPoint vertex{};
+    double groupSum = 0;
+    long long groupCount = 0;
+
+    if (const std::optional<double> start = m_file.value(first, kind, channel)) {
+        vertex = mapper.vertex(0, *start);
+        have = true;
+        sum += *start;
+        ++count;
+    }
+
+    auto closeVertex = [&](long long offset, double value) {
+        const CPoint next = mapper.vertex(offset, value);
+        DrawSegment(lines, mapper, vertex, next);
+        vertex = next;
+        groupSum = 0;
+        groupCount = 0;
+    };
+    auto present = [&](int row, double value) {
+        sum += value;
+        ++count;
+        const long long offset = row - first;
+        if (!have) {
+            vertex = mapper.vertex(offset, value);
+            have = true;
+            return;
+        }
+        ++groupCount;
+        groupSum += value;
+        if (maxPoints <= 0)
+            closeVertex(offset, value);
+        else if (groupCount >= groupSize || row == last)
+            closeVertex(offset, groupSum / static_cast<double>(groupCount));
+    };
+    auto absent = [&](int row) {
+        // An open group ends early at the row before the gap and the line goes on from there;
+        // with no open group the line breaks.
+        if (groupCount >= 1)
+            closeVertex(row - first - 1, groupSum / static_cast<double>(groupCount));
+        else
+            have = false;
+    };
+    // Rows from `next` up to `row` - 1 have no value. After the first of them has closed or
+    // broken the line, every further one only breaks it.
+    int next = first + 1;
+    auto gapBefore = [&](int row) {
+        if (row > next)
+            absent(next);
+        if (row > next + 1)
+            absent(next + 1);
+    };
+
+    m_file.forEachValue(kind, channel, first + 1, walkedLast, [&](int row, double value) {
+        gapBefore(row);
+        present(row, value);
+        next = row + 1;
+    });
+    gapBefore(walkedLast + 1);
+    lines.draw(dc);
+    m_meanSums[slot(kind, channel)] = sum;
+    m_meanCounts[slot(kind, channel)] = count;
+}
+
+// --- Time axis ---------------------------------------------------------------------------------
+
+void CChartCtrl::DrawTimeAxis(CDC &dc, const ChartLayout &layout, const Look &colors)
+{
+    const int rows = m_file.rowCount();
+    const int first = m_file.fromRow();
+    const int last = m_file.toRow();
+    if (last >= rows)
+        return;
+    const int s = layout.scale();
+    const CRect &rect = layout.rect();
+    const long long span = static_cast<long long>(last) - first;
+    const int width = rect.right - 10 * s - layout.axesEnd();
+    const double pitch = span > 0 ? width / static_cast<double>(span) : width;
+    if (pitch <= 0)
+        return;
+
+    dc.SelectObject(colors.textPen);
+    dc.MoveTo(layout.axesEnd(), layout.plotBottom() + 1);
+    dc.LineTo(rect.right, layout.plotBottom() + 1);
+
+    dc.SelectObject(colors.verticalFont);
+    dc.SetBkMode(TRANSPARENT);
+    const bool twoColumns =
+        m_settings.showDate != 0 && m_settings.showTime != 0 && m_settings.dateTimeOneLine == 0;
+    const double spacing = (twoColumns ? 24 : 15) * s;
+    for (long long row = first; row <= last; ++row) {
+        if (pitch < spacing && row > first) {
+            // Skip rows so that neighbouring labels stand at least `spacing` apart.
+            row += std::max(1LL, static_cast<long long>(std::ceil(spacing / pitch)));
+        }
+        if (row > last || row >= rows)
+            break;
+        const double x = static_cast<double>(row - first) * pitch + layout.axesEnd();
+        if (row >= 0)
+            drawTimeLabel(dc, static_cast<int>(row), x, layout);
+    }
+    dc.SetBkMode(OPAQUE);
+    DrawLegend(dc, layout, colors);
+}
+
+void CChartCtrl::drawTimeLabel(CDC &dc, int row, double x, const ChartLayout &layout)
+{
+    const bool date = m_settings.showDate != 0;
+    const bool time = m_settings.showTime != 0;
+    // The turned text starts at its cell's corner and runs upwards from just above the bottom.
+    const int y = layout.rect().bottom - 5;
+    const int s = layout.scale();
+    if (date && time && m_settings.dateTimeOneLine == 0) {
+        dc.TextOut(truncToDevice(x - 12 * s), y, m_file.rowDateText(row));
+        dc.TextOut(truncToDevice(x - 2 * s), y, m_file.rowTimeText(row));
+        return;
+    }
+    std::string text;
+    if (date)
+        text = m_file.rowDateText(row);
+    if (date && time)
+        text += ' ';
+    if (time)
+        text += m_file.rowTimeText(row);
+    if (!text.empty())
+        dc.TextOut(truncToDevice(x - 5), y, text);
+}
+
+// --- Legend ------------------------------------------------------------------------------------
+
+void CChartCtrl::DrawLegend(CDC &dc, const ChartLayout &layout, const Look &colors)
+{
+    dc.SetBkMode(OPAQUE);
+    dc.SelectObject(colors.horizontalFont);
+    const int s = layout.scale();
+    const int x0 = layout.axesEnd();
+    const CRect &rect = layout.rect();
+    int lx = 10 * s;
+    int ly = 0;
+    for (int kindNumber = 0; kindNumber < kKindCount; ++kindNumber) {
+        const ChannelKind kind = kindAt(kindNumber);
+        for (int channel = 0; channel < m_file.channelCount(kind); ++channel) {
+            if (!m_file.channelView(kind, channel).shown)
+                continue;
+            dc.SelectObject(&m_pens[slot(kind, channel)]);
+            const int count = m_meanCounts[slot(kind, channel)];
+            std::optional<double> mean;
+            if (count != 0 && m_settings.showMeans != 0)
+                mean = m_meanSums[slot(kind, channel)] / count;
+            const std::string caption = legendCaption(kind, m_file.channelNames(kind).name(channel),
+                                                      mean, m_decimalSeparator);
+
+            CRect box{x0 + 15 * s + lx, rect.top + ly, x0 + 110 * s + lx, rect.top + 25 * s + ly};
+            dc.DrawText(caption, &box, DT_CALCRECT | DT_SINGLELINE | DT_VCENTER);
+            // A caption that runs past the right edge starts a new row, once; the first entry
+            // of a row stays (the 20 is not scaled).
+            if (box.right > rect.right && lx > 20) {
+                ly += 12 * s;
+                lx = 10 * s;
+                box = {x0 + 25 * s, rect.top + ly, x0 + 120 * s, rect.top + 25 * s + ly};
+                dc.DrawText(caption, &box, DT_CALCRECT | DT_SINGLELINE | DT_VCENTER);
+            }
+            box.top = rect.top + ly;
+            box.bottom = rect.top + 25 * s + ly;
+            dc.DrawText(caption, &box, DT_SINGLELINE | DT_VCENTER);
+            dc.MoveTo(x0 + lx, rect.top + 12 * s + ly);
+            dc.LineTo(x0 + lx + 10 * s, rect.top + 12 * s + ly);
+            lx += box.Width() + 25 * s;
+        }
+    }
+}
+
+} // namespace zyfo

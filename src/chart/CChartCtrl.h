@@ -1,0 +1,182 @@
+// The chart control: the loaded file, the chart settings and drawing objects, and the chart's
+// drawing on the screen, the printer or any other surface.
+#pragma once
+
+#include "CDC.h"
+#include "CFont.h"
+#include "CPen.h"
+#include "CRect.h"
+#include "CStatic.h"
+#include "ChannelKind.h"
+#include "ChartSettings.h"
+#include "MeasurementFile.h"
+
+#include <string>
+#include <vector>
+
+namespace zyfo {
+
+class ChartLayout;
+class LineBatch;
+class SegmentMapper;
+
+// Owns the loaded MeasurementFile, the chart settings, one pen per channel, the two text pens
+// and the four fonts. Render draws the whole chart on any surface, with or without a window;
+// the window (the main dialog's control 1000, bound with DDX_Control) paints through it
+// double-buffered.
+class CChartCtrl : public CStatic
+{
+public:
+    // Raises the busy counter for its lifetime: the chart does not paint meanwhile.
+    class BusyGuard
+    {
+    public:
+        explicit BusyGuard(CChartCtrl &chart)
+            : m_chart(chart)
+        {
+            ++m_chart.m_busy;
+        }
+        ~BusyGuard() { --m_chart.m_busy; }
+        BusyGuard(const BusyGuard &) = delete;
+        BusyGuard &operator=(const BusyGuard &) = delete;
+
+    private:
+        CChartCtrl &m_chart;
+    };
+
+    // The decimal separator of the legend's means is taken from the C library's current
+    // numeric locale (set at start-up).
+    CChartCtrl();
+    ~CChartCtrl() override;
+    CChartCtrl(const CChartCtrl &) = delete;
+    CChartCtrl &operator=(const CChartCtrl &) = delete;
+
+    // The loaded data, owned by the control; callers write it and then redraw the control.
+    MeasurementFile &file() { return m_file; }
+    const MeasurementFile &file() const { return m_file; }
+
+    // The settings kept in the registry. The settings store reads and writes them directly;
+    // everyone else changes them through the setters below.
+    ChartSettings &settings() { return m_settings; }
+    const ChartSettings &settings() const { return m_settings; }
+
+    // Setters: each stores its value and redraws the control. The counted ones (line width,
+    // colours, date and time flags) hold the busy counter meanwhile, so the chart shows the
+    // change at the next pass of the event loop. SetLineWidth remakes the pens of the shown
+    // channels, SetChartTextColor the screen text pen; the date and time flags update the
+    // bottom band.
+    void SetLineWidth(int width);
+    void SetChartBackColor(COLORREF color);
+    void SetChartTextColor(COLORREF color);
+    void SetShowDate(int show);
+    void SetShowTime(int show);
+    void SetDateTimeOneLine(int oneLine);
+    void SetMaxPoints(int points);
+    void SetShowMeans(int show);
+
+    // Deletes the pen of every channel that has one.
+    void DeletePens();
+    // Makes a solid pen of scale x line width in the channel's colour for every shown channel,
+    // stopping at the first pen that cannot be made.
+    void CreatePens(int scale);
+    // The line colour and the pen of a channel (kind, index 0..255). The main window makes and
+    // drops the pens of single channels when their shown flag or colour changes.
+    COLORREF channelColor(ChannelKind kind, int channel) const;
+    void setChannelColor(ChannelKind kind, int channel, COLORREF color);
+    CPen &channelPen(ChannelKind kind, int channel);
+
+    // Remakes the two print fonts for a printer whose horizontal resolution is `sx` (at least
+    // 1) times the screen's: Arial 12 * sx for horizontal texts, 10 * sx turned 90 degrees for
+    // the time labels. The print heading uses the horizontal one.
+    void CreatePrintFonts(int sx);
+    CFont &printHorizontalFont() { return m_printHorizontalFont; }
+
+    // Dense series draw each pixel column's vertical lines as the few lines that cover the same
+    // pixels (on by default); off, every segment is drawn as a line of its own. The pixels are
+    // the same either way: the switch exists to compare the two.
+    void setLineMerging(bool merge) { m_mergeLines = merge; }
+
+    // The decimal separator of the means in the legend.
+    void setDecimalSeparator(std::string separator) { m_decimalSeparator = std::move(separator); }
+
+    // The sum and number of a channel's values that the last render drew (0 for channels
+    // that are not shown).
+    double meanSum(ChannelKind kind, int channel) const;
+    int meanCount(ChannelKind kind, int channel) const;
+
+    // Height of the band under the plot for the time labels: 95, 55, 45 or 10.
+    int bottomBandHeight() const { return m_bottomBand; }
+    // Recomputes it from the show-date, show-time and one-line flags.
+    void UpdateBottomBand();
+
+    // Above 0 while a setter, a render or a caller's BusyGuard runs; painting waits meanwhile.
+    int busyCount() const { return m_busy; }
+
+    // Draws the chart. Printing: into `rect` of the printer surface with the printing colours
+    // and fonts, layout distances and pen widths multiplied by `scale` (below 1 counts as 1);
+    // the channel pens are left at the printing width. Screen: into the control's client
+    // rectangle at scale 1, `rect` and `scale` being ignored.
+    void Render(CDC &dc, bool printing, const CRect &rect, int scale);
+    // Draws the chart as the window shows it (screen colours and fonts, scale 1) into `rect`
+    // of any surface, with no window needed: images and vector files of the chart.
+    void RenderAsShown(CDC &dc, const CRect &rect);
+
+protected:
+    const MessageMap *GetMessageMap() const override;
+
+private:
+    // WM_PAINT: unless busy, renders the client area off screen and copies it to the window in
+    // one piece. While busy the window stays invalid and is painted later.
+    void OnPaint();
+
+    // The colours, pens and fonts of one render: the screen's or the printer's.
+    struct Look
+    {
+        COLORREF background;
+        COLORREF text;
+        CPen *textPen;
+        CFont *horizontalFont;
+        CFont *verticalFont;
+    };
+
+    Look look(bool printing);
+    void draw(CDC &dc, bool printing, const CRect &rect, int scale);
+    void DrawValueAxis(CDC &dc, UnitGroup group, const ChartLayout &layout, const Look &look);
+    void DrawSeries(CDC &dc, const ChartLayout &layout);
+    void drawChannel(CDC &dc, ChannelKind kind, int channel, const ChartLayout &layout);
+    // Adds the line between two vertices of a series, cut to the plot band, to `lines`.
+    void DrawSegment(LineBatch &lines, const SegmentMapper &mapper, CPoint from, CPoint to);
+    void DrawTimeAxis(CDC &dc, const ChartLayout &layout, const Look &look);
+    void drawTimeLabel(CDC &dc, int row, double x, const ChartLayout &layout);
+    void DrawLegend(CDC &dc, const ChartLayout &layout, const Look &look);
+    void setLabelFlag(int &flag, int value);
+    void remakeScreenTextPen();
+    // Calls visit(channel slot) for every shown channel while it returns true.
+    template<class Visit>
+    void forEachShownChannel(Visit visit);
+    void redraw();
+
+    static std::size_t slot(ChannelKind kind, int channel);
+
+    MeasurementFile m_file;
+    ChartSettings m_settings;
+    int m_bottomBand = 0;
+    COLORREF m_printBackColor = RGB(255, 255, 255);
+    COLORREF m_printTextColor = RGB(0, 0, 0);
+    // Per channel, kKindCount * kChannelSlots entries by kind then index.
+    std::vector<COLORREF> m_colors;
+    std::vector<CPen> m_pens;
+    std::vector<double> m_meanSums;
+    std::vector<int> m_meanCounts;
+    CPen m_screenTextPen;
+    CPen m_printTextPen;
+    CFont m_screenHorizontalFont;
+    CFont m_screenVerticalFont;
+    CFont m_printHorizontalFont;
+    CFont m_printVerticalFont;
+    std::string m_decimalSeparator;
+    bool m_mergeLines = true;
+    int m_busy = 0;
+};
+
+} // namespace zyfo

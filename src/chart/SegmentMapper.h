@@ -1,0 +1,64 @@
+// Maps the values of a series to device points and cuts the lines between them to the plot band.
+#pragma once
+
+#include "CPoint.h"
+#include "ValueScale.h"
+
+#include <optional>
+
+namespace zyfo {
+
+class ChartLayout;
+
+// A line from `from` to `to` in device units.
+struct DeviceLine
+{
+    CPoint from;
+    CPoint to;
+
+    bool operator==(const DeviceLine &) const = default;
+};
+
+// The horizontal scale of the time window (rows spaced evenly from axesEnd + 1 to
+// right - 2 * scale) together with the vertical scale of one unit group.
+class SegmentMapper
+{
+public:
+    // `rowSpan` is last row - first row of the window.
+    SegmentMapper(const ChartLayout &layout, long long rowSpan, const ValueScale &values);
+
+    // False when the window or the value range leaves no room to draw in: nothing is drawn.
+    bool canDraw() const { return m_rowPitch > 0 && m_values.isDrawable(); }
+
+    // The device point of `value` at `offset` rows from the window's first row, not yet cut:
+    // (trunc(axesEnd + 1 + offset * pitch), plotBottom - trunc((value - minimum) * unit)).
+    CPoint vertex(long long offset, double value) const
+    {
+        return {truncToDevice(m_plotLeft + static_cast<double>(offset) * m_rowPitch),
+                m_values.rowOf(value)};
+    }
+
+    // The line between two vertices cut to the plot band, first at its bottom edge, then at its
+    // top edge. Nothing when the line lies wholly beyond one edge or shrinks to one point.
+    std::optional<DeviceLine> cut(CPoint from, CPoint to) const
+    {
+        // Most lines of a series lie inside the band; one point stays one point when cut.
+        if (from == to)
+            return std::nullopt;
+        if (insideBand(from.y) && insideBand(to.y))
+            return DeviceLine{from, to};
+        return cutAtEdges({from, to});
+    }
+
+private:
+    bool insideBand(int y) const { return y >= m_plotTop && y <= m_plotBottom; }
+    std::optional<DeviceLine> cutAtEdges(DeviceLine line) const;
+
+    int m_plotLeft;
+    int m_plotTop;
+    int m_plotBottom;
+    double m_rowPitch;
+    ValueScale m_values;
+};
+
+} // namespace zyfo

@@ -1,0 +1,77 @@
+// Charts with hand-made rows for the chart tests: channels, values, shown flags, time window.
+#pragma once
+
+#include "CChartCtrl.h"
+#include "CRecordingDC.h"
+#include "StampConverter.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zyfo::test {
+
+using Values = std::vector<std::optional<double>>;
+
+// One channel of a test file: its kind, name and the value of each row (none: no reading).
+struct Series
+{
+    ChannelKind kind;
+    std::string name;
+    Values values;
+};
+
+// The stamp of row `row`: 15 January 2024 from midnight, one row a minute.
+inline Stamp stampOfRow(int row)
+{
+    char text[kStampLength + 1];
+    std::snprintf(text, sizeof text, "20240115%02d%02d00", (row / 60) % 24, row % 60);
+    Stamp stamp;
+    std::copy(text, text + kStampLength, stamp.begin());
+    return stamp;
+}
+
+// Fills the chart's file with `rows` rows holding `series`, shows every channel, sets the time
+// window to all rows and makes the pens, as the reader leaves a freshly opened file.
+inline void loadRows(CChartCtrl &chart, int rows, const std::vector<Series> &series)
+{
+    MeasurementFile &file = chart.file();
+    StampConverter converter;
+    std::vector<int> channels;
+    for (const Series &s : series)
+        channels.push_back(file.channelNames(s.kind).add(s.name));
+    for (int row = 0; row < rows; ++row) {
+        const Stamp stamp = stampOfRow(row);
+        file.appendRow(converter.toTime(stamp), &stamp);
+        for (std::size_t i = 0; i < series.size(); ++i)
+            if (static_cast<std::size_t>(row) < series[i].values.size() && series[i].values[row])
+                file.storeValue(series[i].kind, channels[i], *series[i].values[row]);
+    }
+    for (std::size_t i = 0; i < series.size(); ++i)
+        file.channelView(series[i].kind, channels[i]).shown = true;
+    file.updateGroupShownFlags();
+    file.setFromTime(file.rowTime(0));
+    file.setToTime(file.rowTime(rows - 1));
+    chart.CreatePens(1);
+}
+
+// `count` copies of `value`.
+inline Values constant(int count, double value)
+{
+    return Values(static_cast<std::size_t>(count), value);
+}
+
+// The lines drawn with a pen of `color`, in drawing order.
+inline std::vector<Primitive> linesOfColor(const CRecordingDC &dc, COLORREF color)
+{
+    std::vector<Primitive> lines;
+    for (const Primitive &p : dc.primitives(Primitive::Kind::Line))
+        if (p.pen.lopnColor == color)
+            lines.push_back(p);
+    return lines;
+}
+
+} // namespace zyfo::test
