@@ -1,0 +1,127 @@
+// Drives a dialog as a person would: clicks, typing, keys and focus changes as Qt input events
+// on the real widgets, with modal runs stepped from inside their own event loop.
+#pragma once
+
+#include "Application.h"
+#include "CDialog.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+namespace zyfo::test {
+
+// The widget of control `id`; fails the test when the dialog has no such control.
+inline QWidget *widgetOf(CDialog &dialog, int id)
+{
+    CWnd *control = dialog.GetDlgItem(id);
+    EXPECT_NE(control, nullptr) << "no control " << id;
+    return control != nullptr ? control->GetSafeHwnd() : nullptr;
+}
+
+inline std::string textOf(CDialog &dialog, int id)
+{
+    std::string text;
+    if (CWnd *control = dialog.GetDlgItem(id))
+        control->GetWindowText(text);
+    return text;
+}
+
+inline bool isEnabled(CDialog &dialog, int id)
+{
+    return widgetOf(dialog, id)->isEnabled();
+}
+
+inline bool isChecked(CDialog &dialog, int id)
+{
+    auto *button = qobject_cast<QAbstractButton *>(widgetOf(dialog, id));
+    return button != nullptr && button->isChecked();
+}
+
+// Makes the dialog's window the active one, so that focus changes reach its controls.
+inline void activate(CDialog &dialog)
+{
+    QWidget *window = dialog.GetSafeHwnd();
+    window->show();
+    window->activateWindow();
+    QApplication::setActiveWindow(window);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+}
+
+// A mouse click in the middle of the control, as a person clicks a button or a check box.
+inline void click(CDialog &dialog, int id)
+{
+    QTest::mouseClick(widgetOf(dialog, id), Qt::LeftButton);
+}
+
+// Gives the control the keyboard focus, as a click into it or a Tab would.
+inline void focus(CDialog &dialog, int id)
+{
+    QWidget *widget = widgetOf(dialog, id);
+    widget->setFocus(Qt::MouseFocusReason);
+    QApplication::processEvents();
+}
+
+// Focuses the edit, selects all it holds and types `text` over it key by key.
+inline void typeInto(CDialog &dialog, int id, const QString &text)
+{
+    focus(dialog, id);
+    QWidget *widget = widgetOf(dialog, id);
+    if (auto *line = qobject_cast<QLineEdit *>(widget))
+        line->selectAll();
+    else if (auto *multiLine = qobject_cast<QPlainTextEdit *>(widget))
+        multiLine->selectAll();
+    QTest::keyClicks(widget, text);
+}
+
+// A key pressed while the control has the focus.
+inline void pressKey(CDialog &dialog, int id, Qt::Key key)
+{
+    focus(dialog, id);
+    QTest::keyClick(widgetOf(dialog, id), key);
+}
+
+// Chooses combo box item `index` as a person does, with the keyboard on the closed list.
+inline void choose(CDialog &dialog, int id, int index)
+{
+    auto *combo = qobject_cast<QComboBox *>(widgetOf(dialog, id));
+    ASSERT_NE(combo, nullptr);
+    focus(dialog, id);
+    while (combo->currentIndex() < index)
+        QTest::keyClick(combo, Qt::Key_Down);
+    while (combo->currentIndex() > index)
+        QTest::keyClick(combo, Qt::Key_Up);
+}
+
+// Runs the dialog modally and calls `steps` once its window is up. A dialog the steps leave
+// open is cancelled afterwards (and the test told), so a failing test never hangs. Returns
+// DoModal's result.
+inline int runModal(CDialog &dialog, const std::function<void()> &steps, bool expectEnded = true)
+{
+    ensureApplication();
+    bool stepped = false;
+    QTimer::singleShot(0, [&] {
+        activate(dialog);
+        steps();
+        stepped = true;
+        if (dialog.GetSafeHwnd() == nullptr || !dialog.GetSafeHwnd()->isVisible())
+            return;
+        EXPECT_FALSE(expectEnded) << "the dialog is still open after the steps";
+        dialog.EndDialog(IDCANCEL);
+    });
+    const int result = dialog.DoModal();
+    EXPECT_TRUE(stepped);
+    return result;
+}
+
+} // namespace zyfo::test
