@@ -12,7 +12,10 @@ namespace zyfo {
 // matching check bytes, at most 35 entries and only finite values; with the buffer cut anywhere
 // before the outcome's end the record is undecided (never taken, never skipped), and cut after
 // it the outcome is the same or still undecided; a record taken without skipping is taken as
-// soon as its last check byte is held. Returns an empty text, or what went wrong.
+// soon as its last check byte is held; no plainly well-formed record (digits, known kind codes,
+// matching check bytes) is lost: each lies inside or across a taken record, unless it comes
+// after the point where the walk waits for more bytes. Returns an empty text, or what went
+// wrong.
 std::string checkRecordParser(std::span<const std::uint8_t> decoded);
 
 } // namespace zyfo
