@@ -90,6 +90,52 @@ TEST_F(LiveFile, GrowingWithDamagedRecordsNeverShowsARowTwiceNorLosesOne)
     EXPECT_EQ(followed.file.rowCount(), whole);
 }
 
+// The open file as a network share or a failing disk delivers it: reads cut short, and now
+// and then a read or the length that fails.
+class FlakySource : public DataSource
+{
+public:
+    explicit FlakySource(DataSource &file)
+        : m_file(file)
+    {}
+
+    std::int64_t length() override { return fails() ? -1 : m_file.length(); }
+    bool seek(std::int64_t offset) override { return m_file.seek(offset); }
+    std::int64_t read(std::uint8_t *buffer, std::size_t size) override
+    {
+        if (fails())
+            return -1;
+        return m_file.read(buffer, std::min<std::size_t>(size, 1 + m_random() % 3000));
+    }
+
+private:
+    bool fails() { return m_random() % 40 == 0; }
+
+    DataSource &m_file;
+    std::mt19937 m_random{9};
+};
+
+TEST_F(LiveFile, ReadErrorsAndShortReadsWhileGrowingLoseNothing)
+{
+    const Records records = loggerRecords(400, 4, 10);
+    write(m_path, "");
+    FollowedFile followed(m_path.string());
+    FlakySource flaky(followed.source);
+    ReadMeasurementFile(followed.file, &flaky, followed.listener, false);
+    int failed = 0;
+    for (std::size_t i = 0; i < records.starts.size(); i += 7) {
+        const std::size_t end =
+            i + 7 < records.starts.size() ? records.starts[i + 7] + 5 : records.bytes.size();
+        write(m_path, records.bytes.substr(0, std::min(end, records.bytes.size())));
+        failed += ReadMeasurementFile(followed.file, &flaky, followed.listener, true).readError;
+    }
+    ASSERT_GT(failed, 0) << "no fault was injected";
+    // Once the file reads cleanly again, nothing is missing and nothing is doubled.
+    followed.refresh();
+    EXPECT_EQ(modelText(followed.file), fullReadText(m_path.string()));
+    EXPECT_EQ(followed.file.rowCount(), 400);
+}
+
 TEST_F(LiveFile, TruncatedFileIsReadAgainFromItsStart)
 {
     const Records records = loggerRecords(100, 1, 8);
