@@ -27,7 +27,8 @@ struct Series
 // The stamp of row `row`: 15 January 2024 from midnight, one row a minute.
 inline Stamp stampOfRow(int row)
 {
-    char text[kStampLength + 1];
+    // Wider than a stamp: the compiler cannot tell that the two fields keep two digits.
+    char text[32];
     std::snprintf(text, sizeof text, "20240115%02d%02d00", (row / 60) % 24, row % 60);
     Stamp stamp;
     std::copy(text, text + kStampLength, stamp.begin());
