@@ -151,6 +151,8 @@ QWidget *ControlFactory::makeDateTime(const DialogItem &item)
         picker->setDisplayFormat(shortDateFormat());
         picker->setCalendarPopup(!(item.style & DTS_UPDOWN));
     }
+    // Qt's pickers default to UTC; the program's times are local.
+    picker->setTimeSpec(Qt::LocalTime);
     // A new picker shows the current time, as the platform's does; the program's own
     // settings of the value block the signal, so only the user's changes notify.
     {

@@ -29,7 +29,6 @@ namespace zyfo {
 namespace {
 
 using test::dialogTemplate;
-using test::item;
 using test::waitFor;
 
 constexpr int IDC_CHART = 1000;
@@ -49,19 +48,21 @@ const MenuTemplate testMenu{129, {{"&Plik", 0, {{"Otwórz plik", ID_MENU_OPEN, {
 DialogTemplate testTemplate(DWORD style = 0, const MenuTemplate *menu = nullptr)
 {
     DialogTemplate result = dialogTemplate(
-        {item(IDC_LABEL, ControlClass::Static, "Od", 136, 14, 10, 8),
-         item(IDC_EDIT, ControlClass::Edit, "", 148, 11, 33, 14, ES_AUTOHSCROLL | WS_TABSTOP),
-         item(IDC_SPIN, ControlClass::UpDown, "", 181, 11, 11, 14, UDS_ARROWKEYS | UDS_NOTHOUSANDS),
-         item(IDC_BUDDY, ControlClass::Edit, "", 20, 40, 40, 14, ES_AUTOHSCROLL | WS_TABSTOP),
-         item(IDC_BUDDYSPIN, ControlClass::UpDown, "", 60, 40, 11, 14,
-              UDS_AUTOBUDDY | UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS),
-         item(IDC_COMBO, ControlClass::ComboBox, "", 0, 11, 90, 91, CBS_DROPDOWNLIST | WS_VSCROLL),
-         item(IDC_CHECK, ControlClass::Button, "Wykres", 95, 8, 40, 10, BS_AUTOCHECKBOX),
-         item(IDC_BUTTON, ControlClass::Button, "Kolor", 100, 70, 28, 12),
-         item(IDC_DATE, ControlClass::DateTime, "", 20, 60, 53, 15,
-              DTS_SHORTDATEFORMAT | DTS_UPDOWN | DTS_RIGHTALIGN),
-         item(IDC_CHART, ControlClass::Static, "", 0, 90, 140, 30, SS_GRAYRECT),
-         item(IDOK, ControlClass::Button, "OK", 150, 100, 40, 14, BS_DEFPUSHBUTTON)},
+        {DialogItem{IDC_LABEL, ControlClass::Static, "Od", 136, 14, 10, 8},
+         DialogItem{IDC_EDIT, ControlClass::Edit, "", 148, 11, 33, 14, ES_AUTOHSCROLL | WS_TABSTOP},
+         DialogItem{IDC_SPIN, ControlClass::UpDown, "", 181, 11, 11, 14,
+                    UDS_ARROWKEYS | UDS_NOTHOUSANDS},
+         DialogItem{IDC_BUDDY, ControlClass::Edit, "", 20, 40, 40, 14, ES_AUTOHSCROLL | WS_TABSTOP},
+         DialogItem{IDC_BUDDYSPIN, ControlClass::UpDown, "", 60, 40, 11, 14,
+                    UDS_AUTOBUDDY | UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS},
+         DialogItem{IDC_COMBO, ControlClass::ComboBox, "", 0, 11, 90, 91,
+                    CBS_DROPDOWNLIST | WS_VSCROLL},
+         DialogItem{IDC_CHECK, ControlClass::Button, "Wykres", 95, 8, 40, 10, BS_AUTOCHECKBOX},
+         DialogItem{IDC_BUTTON, ControlClass::Button, "Kolor", 100, 70, 28, 12},
+         DialogItem{IDC_DATE, ControlClass::DateTime, "", 20, 60, 53, 15,
+                    DTS_SHORTDATEFORMAT | DTS_UPDOWN | DTS_RIGHTALIGN},
+         DialogItem{IDC_CHART, ControlClass::Static, "", 0, 90, 140, 30, SS_GRAYRECT},
+         DialogItem{IDOK, ControlClass::Button, "OK", 150, 100, 40, 14, BS_DEFPUSHBUTTON}},
         style);
     result.menu = menu;
     return result;
@@ -455,6 +456,14 @@ TEST_F(DialogTest, DatePickerNotifiesOnlyTheUsersChanges)
     EXPECT_EQ(shown.tm_mon, 11);
     EXPECT_EQ(shown.tm_mday, 5);
     EXPECT_EQ(shown.tm_isdst, -1);
+    // Local midnight stays on its own day: the picker keeps local time, not UTC.
+    noon.tm_hour = 0;
+    noon.tm_min = 0;
+    noon.tm_isdst = -1;
+    ASSERT_TRUE(dialog->m_date.SetTime(std::mktime(&noon)));
+    ASSERT_TRUE(dialog->m_date.GetTime(shown));
+    EXPECT_EQ(shown.tm_mday, 5);
+    EXPECT_EQ(shown.tm_hour, 0);
 
     QDateEdit *picker = widget<QDateEdit>(dialog->m_date);
     picker->setFocus();
