@@ -442,11 +442,13 @@ void CChartCtrl::drawChannel(CDC &dc, ChannelKind kind, int channel, const Chart
             have = true;
             return;
         }
+        if (maxPoints <= 0) {
+            closeVertex(offset, value);
+            return;
+        }
         ++groupCount;
         groupSum += value;
-        if (maxPoints <= 0)
-            closeVertex(offset, value);
-        else if (groupCount >= groupSize || row == last)
+        if (groupCount >= groupSize || row == last)
             closeVertex(offset, groupSum / static_cast<double>(groupCount));
     };
     auto absent = [&](int row) {

@@ -51,15 +51,11 @@ private:
 
     void addVertical(int x, int y0, int y1)
     {
-        // A one-pixel line sets the pixels from its start up to, not including, its end; a
-        // round-ended line covers its whole extent.
-        Span span = y0 < y1 ? Span{y0, y1} : Span{y1, y0};
-        if (m_rule == MergeRule::Pixels) {
-            if (y0 < y1)
-                --span.high;
-            else
-                ++span.low;
-        }
+        // A one-pixel line (reach 1) sets the pixels from its start up to, not including, its
+        // end; a round-ended line (reach 0) covers its whole extent. Written without branches
+        // on the direction, which a noisy series makes unpredictable.
+        const Span span{std::min(y0, y1) + m_reach * static_cast<int>(y0 > y1),
+                        std::max(y0, y1) - m_reach * static_cast<int>(y0 < y1)};
         // The lines of a series come as a chain, so each mostly touches the span before it.
         if (m_columnOpen && x == m_column && span.low <= m_current.high + m_reach &&
             m_current.low <= span.high + m_reach) {

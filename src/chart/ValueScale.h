@@ -8,13 +8,13 @@ namespace zyfo {
 inline int truncToDevice(double value)
 {
     constexpr double limit = 1073741824.0; // 2^30
+    if (value > -limit && value < limit) // false for NaN
+        return static_cast<int>(value);
     if (value >= limit)
         return static_cast<int>(limit);
     if (value <= -limit)
         return -static_cast<int>(limit);
-    if (value != value) // NaN
-        return 0;
-    return static_cast<int>(value);
+    return 0;
 }
 
 // The vertical scale of one unit group inside the plot band.
