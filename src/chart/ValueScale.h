@@ -8,7 +8,7 @@ namespace zyfo {
 inline int truncToDevice(double value)
 {
     constexpr double limit = 1073741824.0; // 2^30
-    if (value > -limit && value < limit) // false for NaN
+    if (value > -limit && value < limit)   // false for NaN
         return static_cast<int>(value);
     if (value >= limit)
         return static_cast<int>(limit);
