@@ -4,6 +4,7 @@
 #include "CWnd.h"
 #include "WindowLink.h"
 
+#include <QPainter>
 #include <QScreen>
 #include <QWidget>
 
@@ -30,7 +31,12 @@ CPaintDC::CPaintDC(CWnd *window)
     if (widget == nullptr || window->m_link == nullptr)
         return;
     window->m_link->paintBegun = true;
-    begin(widget);
+    if (!begin(widget))
+        return;
+    // Client coordinates start inside a framed control's border.
+    QRect client = widget->contentsRect();
+    painter()->setClipRect(client);
+    painter()->translate(client.topLeft());
 }
 
 CPaintDC::~CPaintDC()

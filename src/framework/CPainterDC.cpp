@@ -26,10 +26,7 @@ QRect qtRect(const CRect &rect)
 
 CPainterDC::CPainterDC(int width, int height, int dpiX, int dpiY)
     : m_painter(std::make_unique<QPainter>())
-    , m_width(width)
-    , m_height(height)
-    , m_dpiX(dpiX)
-    , m_dpiY(dpiY)
+    , m_caps{width, height, dpiX, dpiY}
 {}
 
 CPainterDC::~CPainterDC()
@@ -68,18 +65,7 @@ BOOL CPainterDC::BitBlt(int x, int y, int w, int h, const CImageDC *source, int 
 
 int CPainterDC::GetDeviceCaps(int index) const
 {
-    switch (index) {
-    case HORZRES:
-        return m_width;
-    case VERTRES:
-        return m_height;
-    case LOGPIXELSX:
-        return m_dpiX;
-    case LOGPIXELSY:
-        return m_dpiY;
-    default:
-        return 0;
-    }
+    return m_caps.capability(index);
 }
 
 void CPainterDC::fillRect(const CRect &rect, COLORREF color)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "CDC.h"
+#include "DeviceCaps.h"
 
 #include <memory>
 
@@ -45,10 +46,7 @@ private:
     void drawThinLine(CPoint from, CPoint to, const QColor &color);
 
     std::unique_ptr<QPainter> m_painter;
-    int m_width;
-    int m_height;
-    int m_dpiX;
-    int m_dpiY;
+    DeviceCaps m_caps;
 };
 
 } // namespace zyfo

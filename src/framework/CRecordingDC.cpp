@@ -70,22 +70,7 @@ std::vector<Primitive> CRecordingDC::primitives(Primitive::Kind kind) const
 
 int CRecordingDC::GetDeviceCaps(int index) const
 {
-    switch (index) {
-    case HORZRES:
-        return m_caps.width;
-    case VERTRES:
-        return m_caps.height;
-    case LOGPIXELSX:
-        return m_caps.dpiX;
-    case LOGPIXELSY:
-        return m_caps.dpiY;
-    case PHYSICALOFFSETX:
-        return m_caps.offsetX;
-    case PHYSICALOFFSETY:
-        return m_caps.offsetY;
-    default:
-        return 0;
-    }
+    return m_caps.capability(index);
 }
 
 Primitive &CRecordingDC::record(Primitive::Kind kind)

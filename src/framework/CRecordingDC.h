@@ -2,6 +2,7 @@
 #pragma once
 
 #include "CDC.h"
+#include "DeviceCaps.h"
 
 #include <iosfwd>
 #include <string>
@@ -51,17 +52,7 @@ std::ostream &operator<<(std::ostream &out, const Primitive &primitive);
 class CRecordingDC : public CDC
 {
 public:
-    // What GetDeviceCaps answers: the page or screen in device units, resolution in dots per
-    // inch, and the printable area's offset from the paper's edge.
-    struct DeviceCaps
-    {
-        int width = 800;
-        int height = 600;
-        int dpiX = 96;
-        int dpiY = 96;
-        int offsetX = 0;
-        int offsetY = 0;
-    };
+    using DeviceCaps = zyfo::DeviceCaps;
 
     CRecordingDC() = default;
     explicit CRecordingDC(const DeviceCaps &caps)

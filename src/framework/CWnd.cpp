@@ -233,9 +233,10 @@ void CWnd::GetClientRect(CRect *rect) const
     *rect = {};
     if (m_widget == nullptr)
         return;
-    QWidget *client = clientWidget();
-    rect->right = client->width();
-    rect->bottom = client->height();
+    // Inside a framed control's border, as the platform's client area is.
+    QRect client = clientWidget()->contentsRect();
+    rect->right = client.width();
+    rect->bottom = client.height();
 }
 
 UINT_PTR CWnd::SetTimer(UINT_PTR id, UINT elapse)

@@ -20,10 +20,14 @@ namespace zyfo {
 
 namespace {
 
-// The locale's short date, always with four-digit years.
+// The locale's short date, always with four-digit years; without a locale of the user's
+// (the C locale), the Polish one, which the program speaks.
 QString shortDateFormat()
 {
-    QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    QLocale locale;
+    if (locale.language() == QLocale::C)
+        locale = QLocale(QLocale::Polish, QLocale::Poland);
+    QString format = locale.dateFormat(QLocale::ShortFormat);
     if (!format.contains(QStringLiteral("yyyy")))
         format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
     return format;
@@ -63,6 +67,11 @@ QWidget *ControlFactory::create(const DialogItem &item)
     QRect area = m_units.toPixels(item.x, item.y, item.cx, item.cy);
     if (item.controlClass == ControlClass::ComboBox)
         area.setHeight(widget->sizeHint().height());
+    // A label's text is a little wider in this face than in the one the layout was made
+    // for: the label grows to the right rather than cut its last letters off.
+    if (item.controlClass == ControlClass::Static && (item.style & SS_TYPEMASK) == SS_LEFT &&
+        !item.text.empty())
+        area.setWidth(std::max(area.width(), widget->sizeHint().width()));
     widget->setGeometry(area);
     widget->setEnabled(!(item.style & WS_DISABLED));
     widget->show();

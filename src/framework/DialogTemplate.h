@@ -6,6 +6,7 @@
 #include "WinDefs.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zyfo {
@@ -24,6 +25,20 @@ enum class ControlClass
 // creates one disabled. A picture static shows `image`, scaled to its rectangle.
 struct DialogItem
 {
+    DialogItem() = default;
+    DialogItem(int itemId, ControlClass itemClass, std::string itemText, int left, int top,
+               int width, int height, DWORD itemStyle = 0, ImageData picture = {})
+        : id(itemId)
+        , controlClass(itemClass)
+        , text(std::move(itemText))
+        , x(left)
+        , y(top)
+        , cx(width)
+        , cy(height)
+        , style(itemStyle)
+        , image(picture)
+    {}
+
     int id = -1;
     ControlClass controlClass = ControlClass::Static;
     std::string text;

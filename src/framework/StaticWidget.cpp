@@ -4,6 +4,8 @@
 #include "CWnd.h"
 #include "WindowLink.h"
 
+#include <QPainter>
+
 namespace zyfo {
 
 StaticWidget::StaticWidget(const DialogItem &item, QWidget *parent)
@@ -45,6 +47,10 @@ void StaticWidget::paintEvent(QPaintEvent *event)
 {
     CWnd *owner = WindowLink::windowOf(this);
     if (owner != nullptr && owner->handles(WM_PAINT)) {
+        // The border stays the control's; its owner paints the inside.
+        QPainter frame(this);
+        drawFrame(&frame);
+        frame.end();
         owner->handlePaint();
         return;
     }

@@ -170,7 +170,7 @@ inline constexpr DWORD OFN_HIDEREADONLY = 0x0004;
 inline constexpr DWORD OFN_PATHMUSTEXIST = 0x0800;
 inline constexpr DWORD OFN_FILEMUSTEXIST = 0x1000;
 
-// Status codes of registry calls (the last-error values CRegistryKey records).
+// Registry: status codes (the last-error values CRegistryKey records) and value types.
 inline constexpr DWORD ERROR_SUCCESS = 0;
 inline constexpr DWORD ERROR_FILE_NOT_FOUND = 2;
 inline constexpr DWORD ERROR_ACCESS_DENIED = 5;
@@ -178,5 +178,10 @@ inline constexpr DWORD ERROR_INVALID_HANDLE = 6;
 inline constexpr DWORD ERROR_INVALID_DATA = 13;
 inline constexpr DWORD ERROR_MORE_DATA = 234;
 inline constexpr DWORD ERROR_KEY_DELETED = 1018;
+inline constexpr DWORD REG_SZ = 1;
+inline constexpr DWORD REG_BINARY = 3;
+inline constexpr DWORD REG_DWORD = 4;
+inline constexpr DWORD REG_OPTION_NON_VOLATILE = 0;
+inline constexpr DWORD KEY_ALL_ACCESS = 0xF003F;
 
 } // namespace zyfo

@@ -1,5 +1,4 @@
-// Helpers of the window tests: waiting for the event loop, a template builder and a dialog
-// that logs what its command table receives.
+// Helpers of the window tests: waiting for the event loop and a test dialog template.
 #pragma once
 
 #include "Application.h"
@@ -23,21 +22,6 @@ inline bool waitFor(const std::function<bool()> &done, int ms = 2000)
     while (!done() && timer.elapsed() < ms)
         QTest::qWait(5);
     return done();
-}
-
-inline DialogItem item(int id, ControlClass controlClass, std::string text, int x, int y, int cx,
-                       int cy, DWORD style = 0)
-{
-    DialogItem result;
-    result.id = id;
-    result.controlClass = controlClass;
-    result.text = std::move(text);
-    result.x = x;
-    result.y = y;
-    result.cx = cx;
-    result.cy = cy;
-    result.style = style;
-    return result;
 }
 
 inline DialogTemplate dialogTemplate(std::vector<DialogItem> items, DWORD style = 0)

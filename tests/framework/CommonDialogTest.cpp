@@ -1,0 +1,234 @@
+// Common dialogs through the scriptable seam and for real, the printer surface writing a PDF
+// file, and the SVG surface.
+#include "Application.h"
+#include "CColorDialog.h"
+#include "CFileDialog.h"
+#include "CPrintDialog.h"
+#include "CPrinterDC.h"
+#include "CRecordingDC.h"
+#include "CSvgDC.h"
+#include "DialogScript.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFile>
+#include <QFileDialog>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace zyfo {
+namespace {
+
+const std::string reportFilter = "Plik tekstowy (*.txt)|*.txt|Lista CSV (*.csv)|*.csv||";
+
+template<class T>
+T *openDialogOf()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (auto *dialog = qobject_cast<T *>(widget); dialog != nullptr && dialog->isVisible())
+            return dialog;
+    return nullptr;
+}
+
+class CommonDialogTest : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite() { ensureApplication(); }
+};
+
+TEST_F(CommonDialogTest, ScriptedFileDialogReportsTheChoiceAndItsExtension)
+{
+    DialogScript script;
+    script.answerFileDialog(IDOK, "/tmp/raporty/raport", 2);
+    script.answerFileDialog(IDOK, "/tmp/raporty.d/raport.csv", 2);
+    script.answerFileDialog(IDCANCEL);
+
+    CFileDialog dialog(TRUE, "", "", OFN_OVERWRITEPROMPT, reportFilter);
+    dialog.m_ofn.lpstrTitle = "Wybierz plik raportu";
+    dialog.m_ofn.nFilterIndex = 2;
+    dialog.m_ofn.lpstrDefExt = "csv";
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.GetPathName(), "/tmp/raporty/raport");
+    EXPECT_EQ(dialog.m_ofn.nFileExtension, 0) << "a name without an extension";
+    EXPECT_EQ(dialog.m_ofn.nFilterIndex, 2);
+
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.m_ofn.nFileExtension,
+              static_cast<int>(std::string("/tmp/raporty.d/raport.").size()))
+        << "a dot in a folder's name is not an extension";
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(dialog.GetPathName(), "/tmp/raporty.d/raport.csv") << "cancel keeps the path";
+
+    const DialogRequest &request = script.requests().front();
+    EXPECT_EQ(request.kind, DialogRequest::Kind::FileDialog);
+    EXPECT_TRUE(request.openDialog);
+    EXPECT_EQ(request.title, "Wybierz plik raportu");
+    EXPECT_EQ(request.filter, reportFilter);
+    EXPECT_EQ(request.defaultExtension, "csv");
+    EXPECT_EQ(request.filterIndex, 2);
+    EXPECT_EQ(request.flags, OFN_OVERWRITEPROMPT);
+
+    CFileDialog open(TRUE, ".zyd", "", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, "*.zyd|*.zyd||");
+    EXPECT_EQ(open.DoModal(), IDCANCEL) << "no answer queued: refused";
+    EXPECT_FALSE(script.requests().back().answered);
+    EXPECT_EQ(script.requests().back().defaultExtension, "zyd") << "given without its dot";
+}
+
+TEST_F(CommonDialogTest, RealFileDialogGivesTheSelectedFiltersExtension)
+{
+    QTemporaryDir folder;
+    QString typed = folder.filePath(QStringLiteral("raport"));
+    QTimer::singleShot(50, [&] {
+        auto *dialog = openDialogOf<QFileDialog>();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Wybierz plik raportu"));
+        EXPECT_EQ(dialog->selectedNameFilter(), QStringLiteral("Lista CSV (*.csv)"));
+        dialog->selectNameFilter(QStringLiteral("Plik tekstowy (*.txt)"));
+        dialog->selectFile(typed);
+        // accept() is protected in the file dialog; its slot is reachable as the OK button's.
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    CFileDialog dialog(TRUE, "", "", OFN_OVERWRITEPROMPT, reportFilter);
+    dialog.m_ofn.lpstrTitle = "Wybierz plik raportu";
+    dialog.m_ofn.nFilterIndex = 2;
+    dialog.m_ofn.lpstrDefExt = "csv";
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.GetPathName(), (typed + ".txt").toStdString());
+    EXPECT_EQ(dialog.m_ofn.nFilterIndex, 1);
+    EXPECT_GT(dialog.m_ofn.nFileExtension, 0);
+}
+
+TEST_F(CommonDialogTest, ColourDialogScriptedAndReal)
+{
+    {
+        DialogScript script;
+        script.answerColorDialog(IDOK, RGB(245, 20, 20));
+        script.answerColorDialog(IDCANCEL);
+        CColorDialog chosen(RGB(236, 226, 128), CC_FULLOPEN);
+        ASSERT_EQ(chosen.DoModal(), IDOK);
+        EXPECT_EQ(chosen.GetColor(), RGB(245, 20, 20));
+        CColorDialog cancelled(RGB(1, 2, 3), CC_FULLOPEN);
+        EXPECT_EQ(cancelled.DoModal(), IDCANCEL);
+        EXPECT_EQ(cancelled.GetColor(), RGB(1, 2, 3));
+        EXPECT_EQ(script.requests()[0].color, RGB(236, 226, 128));
+        EXPECT_EQ(script.requests()[0].flags, CC_FULLOPEN);
+    }
+    QTimer::singleShot(50, [] {
+        auto *dialog = openDialogOf<QColorDialog>();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->currentColor(), QColor(0, 0, 128)) << "opens on the initial colour";
+        dialog->setCurrentColor(QColor(10, 20, 30));
+        dialog->accept();
+    });
+    CColorDialog real(RGB(0, 0, 128), CC_FULLOPEN);
+    ASSERT_EQ(real.DoModal(), IDOK);
+    EXPECT_EQ(real.GetColor(), RGB(10, 20, 30));
+}
+
+TEST_F(CommonDialogTest, ScriptedPrintDialogHandsOverThePrinter)
+{
+    DialogScript script;
+    auto printer = std::make_unique<CRecordingDC>(CRecordingDC::DeviceCaps{4960, 7016, 600, 600});
+    CRecordingDC *surface = printer.get();
+    script.answerPrintDialog(IDOK, std::move(printer));
+    script.answerPrintDialog(IDCANCEL);
+
+    CPrintDialog dialog(FALSE, PD_RETURNDC);
+    dialog.m_pd.nFromPage = dialog.m_pd.nToPage = dialog.m_pd.nMinPage = dialog.m_pd.nMaxPage = 1;
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    ASSERT_EQ(dialog.GetPrinterDC(), surface);
+    EXPECT_EQ(dialog.GetPrinterDC()->GetDeviceCaps(LOGPIXELSX), 600);
+    EXPECT_EQ(script.requests()[0].flags, PD_RETURNDC);
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(dialog.GetPrinterDC(), nullptr);
+}
+
+TEST_F(CommonDialogTest, PdfPrinterWritesOnePageAtItsResolution)
+{
+    QTemporaryDir folder;
+    std::string path = folder.filePath(QStringLiteral("wykres.pdf")).toStdString();
+    {
+        CPrinterDC printer(path, 300);
+        EXPECT_EQ(printer.GetDeviceCaps(LOGPIXELSX), 300);
+        EXPECT_EQ(printer.GetDeviceCaps(LOGPIXELSY), 300);
+        int width = printer.GetDeviceCaps(HORZRES);
+        int offset = printer.GetDeviceCaps(PHYSICALOFFSETX);
+        EXPECT_NEAR(width + 2 * offset, 2480, 1) << "an A4 sheet is 2480 dots wide at 300 dpi";
+        EXPECT_GE(offset, 0);
+        EXPECT_EQ(printer.StartPage(), SP_ERROR) << "no page before the document";
+        ASSERT_GT(printer.StartDoc("VENTRO"), 0);
+        ASSERT_GT(printer.StartPage(), 0);
+        printer.FillSolidRect(0, 0, 100, 100, RGB(255, 255, 255));
+        printer.TextOut(300, 180, "Pomiar: /dane/pomiar.zyd");
+        printer.MoveTo(10, 10);
+        printer.LineTo(400, 10);
+        ASSERT_GT(printer.EndPage(), 0);
+        ASSERT_GT(printer.EndDoc(), 0);
+    }
+    QFile pdf(QString::fromStdString(path));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    QByteArray contents = pdf.readAll();
+    EXPECT_TRUE(contents.startsWith("%PDF"));
+    EXPECT_EQ(contents.count("/Type /Page\n") + contents.count("/Type /Page\r"), 1);
+}
+
+TEST_F(CommonDialogTest, SvgSurfaceWritesIntegerCoordinates)
+{
+    CSvgDC svg(400, 300);
+    EXPECT_EQ(svg.GetDeviceCaps(HORZRES), 400);
+    svg.FillSolidRect(0, 0, 400, 300, RGB(0, 0, 0));
+    CPen pen;
+    pen.CreatePen(PS_SOLID, 2, RGB(236, 226, 128));
+    svg.SelectObject(&pen);
+    svg.MoveTo(36, 102);
+    svg.LineTo(72, 95);
+    svg.SetPixel(40, 50, RGB(255, 255, 255));
+    LOGFONT description;
+    description.lfHeight = 10;
+    description.lfEscapement = 900;
+    description.lfFaceName = "Arial";
+    CFont vertical;
+    vertical.CreateFontIndirect(&description);
+    svg.SelectObject(&vertical);
+    svg.SetTextColor(RGB(255, 255, 255));
+    svg.SetBkMode(TRANSPARENT);
+    svg.TextOut(129, 295, "2006.12.05 & <x>");
+    std::string document = svg.document();
+
+    EXPECT_NE(document.find("width=\"400\" height=\"300\""), std::string::npos);
+    EXPECT_NE(
+        document.find("<rect x=\"0\" y=\"0\" width=\"400\" height=\"300\" fill=\"#000000\"/>"),
+        std::string::npos);
+    EXPECT_NE(document.find("<line x1=\"36\" y1=\"102\" x2=\"72\" y2=\"95\" stroke=\"#ece280\" "
+                            "stroke-width=\"2\" stroke-linecap=\"round\"/>"),
+              std::string::npos);
+    EXPECT_NE(document.find("<rect x=\"40\" y=\"50\" width=\"1\" height=\"1\" fill=\"#ffffff\"/>"),
+              std::string::npos);
+    EXPECT_NE(document.find("transform=\"rotate(-90 129 295)\">2006.12.05 &amp; &lt;x&gt;</text>"),
+              std::string::npos)
+        << document;
+
+    CFont horizontal;
+    description.lfEscapement = 0;
+    horizontal.CreateFontIndirect(&description);
+    svg.SelectObject(&horizontal);
+    CRect narrow{10, 10, 20, 30};
+    svg.DrawText("-10000", &narrow, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    EXPECT_NE(svg.document().find("<clipPath id=\"clip1\"><rect x=\"10\" y=\"10\" width=\"10\" "
+                                  "height=\"20\""),
+              std::string::npos)
+        << "a text wider than its rectangle is clipped to it";
+
+    QTemporaryDir folder;
+    std::string path = folder.filePath(QStringLiteral("wykres.svg")).toStdString();
+    ASSERT_TRUE(svg.Save(path));
+    QFile saved(QString::fromStdString(path));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll().toStdString(), svg.document());
+    EXPECT_FALSE(svg.Save(folder.filePath(QStringLiteral("missing/wykres.svg")).toStdString()));
+}
+
+} // namespace
+} // namespace zyfo

@@ -1,0 +1,103 @@
+// The "Zyfo" instance guard: a second process is refused while the first runs, and a first
+// process that is killed leaves no stale guard behind.
+#include "InstanceGuard.h"
+#include "ScopedEnvironment.h"
+#include "TemporaryFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace zyfo {
+namespace {
+
+namespace fs = std::filesystem;
+
+class InstanceGuardTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { m_environment.set("XDG_RUNTIME_DIR", m_folder.string()); }
+
+    // A child process that takes the guard, says so through a pipe and waits to be killed.
+    pid_t startHolder()
+    {
+        int channel[2];
+        if (pipe(channel) != 0)
+            return -1;
+        pid_t child = fork();
+        if (child == 0) {
+            close(channel[0]);
+            InstanceGuard guard("Zyfo");
+            char held = guard.held() ? 'y' : 'n';
+            if (write(channel[1], &held, 1) != 1)
+                _exit(2);
+            for (;;)
+                pause();
+        }
+        close(channel[1]);
+        char answer = 0;
+        bool told = read(channel[0], &answer, 1) == 1 && answer == 'y';
+        close(channel[0]);
+        return told ? child : -1;
+    }
+
+    test::TemporaryFolder m_temporary{"zyfo-guard"};
+    const fs::path &m_folder = m_temporary.path();
+    test::ScopedEnvironment m_environment;
+};
+
+TEST_F(InstanceGuardTest, ASecondProcessIsRefusedAndAKilledFirstLeavesNoStaleGuard)
+{
+    pid_t first = startHolder();
+    ASSERT_GT(first, 0);
+    {
+        InstanceGuard second("Zyfo");
+        EXPECT_TRUE(second.alreadyExists());
+        EXPECT_FALSE(second.held());
+    }
+    kill(first, SIGKILL);
+    int status = 0;
+    waitpid(first, &status, 0);
+    EXPECT_TRUE(fs::exists(m_folder / "Zyfo.lock")) << "the file stays, the lock does not";
+
+    InstanceGuard next("Zyfo");
+    EXPECT_TRUE(next.held()) << "the system released the killed process's lock";
+    EXPECT_FALSE(next.alreadyExists());
+}
+
+TEST_F(InstanceGuardTest, TheGuardIsFreeAgainOnceClosed)
+{
+    InstanceGuard first("Zyfo");
+    ASSERT_TRUE(first.held());
+    InstanceGuard second("Zyfo");
+    EXPECT_TRUE(second.alreadyExists());
+    first.close();
+    EXPECT_FALSE(first.held());
+    InstanceGuard third("Zyfo");
+    EXPECT_TRUE(third.held());
+    InstanceGuard other("Another");
+    EXPECT_TRUE(other.held()) << "guards of other names are independent";
+}
+
+TEST_F(InstanceGuardTest, WithoutARuntimeFolderTheConfigFolderHoldsTheLock)
+{
+    m_environment.set("XDG_RUNTIME_DIR", std::nullopt);
+    m_environment.set("XDG_CONFIG_HOME", m_folder.string());
+    EXPECT_EQ(InstanceGuard::lockFile("Zyfo"), m_folder / "VENTRO" / "Zyfo.lock");
+    InstanceGuard guard("Zyfo");
+    EXPECT_TRUE(guard.held());
+
+    // Where no lock file can be made, the program is not stopped.
+    std::ofstream(m_folder / "blocker") << "a file, not a folder";
+    m_environment.set("XDG_CONFIG_HOME", (m_folder / "blocker").string());
+    InstanceGuard nowhere("Zyfo");
+    EXPECT_FALSE(nowhere.held());
+    EXPECT_FALSE(nowhere.alreadyExists());
+}
+
+} // namespace
+} // namespace zyfo
