@@ -2,7 +2,7 @@
 // replaced or removed between two live-update re-reads.
 #include "FollowedFile.h"
 #include "Generator.h"
-#include "TestFolder.h"
+#include "TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -53,7 +53,7 @@ protected:
         write(path, bytes, std::ios::app);
     }
 
-    TestFolder m_folder{"zyfo-live"};
+    test::TemporaryFolder m_folder{"zyfo-live"};
     const fs::path m_dir = m_folder.path();
     const fs::path m_path = m_dir / "pomiar.zyd";
 };

@@ -1,21 +1,22 @@
 // The report writer on a full disk, on a file system that fills up half-way and in read-only
 // places: it reports the failure, closes the file and claims nothing it did not write.
-#include "FollowedFile.h"
+#include "FileSizeLimit.h"
 #include "Generator.h"
+#include "MeasurementReader.h"
+#include "MemoryReaderListener.h"
 #include "MemorySource.h"
+#include "OpenDescriptors.h"
 #include "ReportWriter.h"
 #include "SystemReportFile.h"
-#include "TestFolder.h"
+#include "TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <grp.h>
 #include <optional>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -23,12 +24,6 @@ namespace zyfo {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Descriptors this process holds open.
-int openDescriptors()
-{
-    return static_cast<int>(std::distance(fs::directory_iterator("/proc/self/fd"), {}));
-}
 
 std::string readAll(const fs::path &path)
 {
@@ -73,7 +68,7 @@ class ReportFault : public ::testing::Test
 protected:
     void SetUp() override { loggedDay(); } // made before descriptors are counted
 
-    TestFolder m_folder{"zyfo-report-fault"};
+    test::TemporaryFolder m_folder{"zyfo-report-fault"};
     const fs::path m_dir = m_folder.path();
 };
 
@@ -91,32 +86,6 @@ TEST_F(ReportFault, FullDeviceFailsClosesAndClaimsNothing)
         EXPECT_EQ(openDescriptors(), descriptors);
     }
 }
-
-// Lets files of this process grow to `bytes` at most, as a nearly full file system would;
-// a write past it fails (EFBIG) instead of raising SIGXFSZ.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-    FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
-
-private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int);
-};
 
 TEST_F(ReportFault, DiskFillingHalfWayFailsClosesAndClaimsNoMoreThanWritten)
 {
