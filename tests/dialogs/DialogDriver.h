@@ -4,6 +4,7 @@
 
 #include "Application.h"
 #include "CDialog.h"
+#include "WindowLink.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -103,6 +104,49 @@ inline void choose(CDialog &dialog, int id, int index)
         QTest::keyClick(combo, Qt::Key_Up);
 }
 
+// The program's dialog whose window is the running modal one, or nullptr.
+inline CDialog *activeModalDialog()
+{
+    QWidget *modal = QApplication::activeModalWidget();
+    return modal != nullptr ? dynamic_cast<CDialog *>(WindowLink::windowOf(modal)) : nullptr;
+}
+
+// The program's top-level dialog whose title is `caption`, or nullptr.
+inline CDialog *dialogTitled(const QString &caption)
+{
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->windowTitle() == caption)
+            if (auto *dialog = dynamic_cast<CDialog *>(WindowLink::windowOf(window)))
+                return dialog;
+    return nullptr;
+}
+
+// Runs `start`, which opens a modal dialog of the program (a menu command), and calls `steps`
+// with that dialog once its window is up. A dialog the steps leave open is cancelled (and the
+// test told), so a failing test never hangs.
+inline void withModalDialog(const std::function<void()> &start,
+                            const std::function<void(CDialog &)> &steps)
+{
+    bool stepped = false;
+    // A timer of this scope: if no dialog ran, it dies unfired with the steps' captures.
+    QTimer timer;
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        CDialog *dialog = activeModalDialog();
+        stepped = true;
+        ASSERT_NE(dialog, nullptr) << "no modal dialog is running";
+        activate(*dialog);
+        steps(*dialog);
+        if (dialog->GetSafeHwnd() == nullptr || !dialog->GetSafeHwnd()->isVisible())
+            return;
+        ADD_FAILURE() << "the dialog is still open after the steps";
+        dialog->EndDialog(IDCANCEL);
+    });
+    timer.start(0);
+    start();
+    EXPECT_TRUE(stepped);
+}
+
 // Runs the dialog modally and calls `steps` once its window is up. A dialog the steps leave
 // open is cancelled afterwards (and the test told), so a failing test never hangs. Returns
 // DoModal's result.
@@ -110,7 +154,9 @@ inline int runModal(CDialog &dialog, const std::function<void()> &steps, bool ex
 {
     ensureApplication();
     bool stepped = false;
-    QTimer::singleShot(0, [&] {
+    QTimer timer;
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
         activate(dialog);
         steps();
         stepped = true;
@@ -119,6 +165,7 @@ inline int runModal(CDialog &dialog, const std::function<void()> &steps, bool ex
         EXPECT_FALSE(expectEnded) << "the dialog is still open after the steps";
         dialog.EndDialog(IDCANCEL);
     });
+    timer.start(0);
     const int result = dialog.DoModal();
     EXPECT_TRUE(stepped);
     return result;
