@@ -23,10 +23,11 @@ public:
     // that is not known, draws every line as it was added.
     explicit LineBatch(int penWidth);
 
-    // Adds the line from `from` to `to` (the end point excluded as LineTo excludes it).
+    // Adds the line from `from` to `to` (the end point excluded as LineTo excludes it). A line
+    // whose ends are one point draws nothing, as with LineTo.
     void add(CPoint from, CPoint to)
     {
-        if (m_rule != MergeRule::None && from.x == to.x && from.y != to.y)
+        if (m_rule != MergeRule::None && from.x == to.x)
             addVertical(from.x, from.y, to.y);
         else
             addLine(from, to);
@@ -52,9 +53,11 @@ private:
     void addVertical(int x, int y0, int y1)
     {
         // A one-pixel line (reach 1) sets the pixels from its start up to, not including, its
-        // end; a round-ended line (reach 0) covers its whole extent. Written without branches
-        // on the direction, which a noisy series makes unpredictable.
-        const Span span{std::min(y0, y1) + m_reach * static_cast<int>(y0 > y1),
+        // end, and none when it has no length (low above high); a round-ended line (reach 0)
+        // covers its whole extent, which a line without length adds nothing to as long as it
+        // touches the others. Written without branches on the direction, which a noisy series
+        // makes unpredictable.
+        const Span span{std::min(y0, y1) + m_reach * static_cast<int>(y0 >= y1),
                         std::max(y0, y1) - m_reach * static_cast<int>(y0 < y1)};
         // The lines of a series come as a chain, so each mostly touches the span before it.
         if (m_columnOpen && x == m_column && span.low <= m_current.high + m_reach &&

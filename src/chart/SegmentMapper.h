@@ -39,12 +39,11 @@ public:
     }
 
     // The line between two vertices cut to the plot band, first at its bottom edge, then at its
-    // top edge. Nothing when the line lies wholly beyond one edge or shrinks to one point.
+    // top edge. Nothing when the line lies wholly beyond one edge, or when a line that had to be
+    // cut shrinks to one point; a line inside the band comes back as it is, also when both its
+    // ends are one point (which draws nothing).
     std::optional<DeviceLine> cut(CPoint from, CPoint to) const
     {
-        // Most lines of a series lie inside the band; one point stays one point when cut.
-        if (from == to)
-            return std::nullopt;
         if (insideBand(from.y) && insideBand(to.y))
             return DeviceLine{from, to};
         return cutAtEdges({from, to});
