@@ -27,6 +27,15 @@ CPrinterDC::CPrinterDC(const std::string &pdfPath, int dpi)
     m_ownPrinter.reset(m_printer);
 }
 
+CPrinterDC::CPrinterDC(const std::string &pdfPath, int dpi, CSize page)
+    : CPrinterDC(pdfPath, dpi)
+{
+    const QSizeF inches(static_cast<double>(page.cx) / dpi, static_cast<double>(page.cy) / dpi);
+    m_printer->setPageSize(QPageSize(inches, QPageSize::Inch));
+    m_printer->setPageMargins(QMarginsF(0, 0, 0, 0));
+    m_printer->setFullPage(true);
+}
+
 CPrinterDC::CPrinterDC(QPrinter &printer)
     : CPainterDC(0, 0, printer.resolution(), printer.resolution())
     , m_printer(&printer)

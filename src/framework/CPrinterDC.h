@@ -2,6 +2,7 @@
 #pragma once
 
 #include "CPainterDC.h"
+#include "CSize.h"
 
 #include <memory>
 #include <string>
@@ -17,6 +18,9 @@ class CPrinterDC : public CPainterDC
 public:
     // A printer that writes `pdfPath`: A4 pages at `dpi` dots per inch.
     explicit CPrinterDC(const std::string &pdfPath, int dpi = 600);
+    // A printer that writes `pdfPath` on pages of exactly `page` device units at `dpi` dots
+    // per inch, printable to their edges (a picture saved as a vector file).
+    CPrinterDC(const std::string &pdfPath, int dpi, CSize page);
     // Printing on `printer`, which must outlive the surface (the print dialog's choice).
     explicit CPrinterDC(QPrinter &printer);
     ~CPrinterDC() override;

@@ -13,6 +13,7 @@
 #include <QColorDialog>
 #include <QFile>
 #include <QFileDialog>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -172,6 +173,30 @@ TEST_F(CommonDialogTest, PdfPrinterWritesOnePageAtItsResolution)
     QByteArray contents = pdf.readAll();
     EXPECT_TRUE(contents.startsWith("%PDF"));
     EXPECT_EQ(contents.count("/Type /Page\n") + contents.count("/Type /Page\r"), 1);
+}
+
+TEST_F(CommonDialogTest, PdfPageOfAGivenSizeIsPrintableToItsEdges)
+{
+    QTemporaryDir folder;
+    std::string path = folder.filePath(QStringLiteral("wykres.pdf")).toStdString();
+    {
+        CPrinterDC printer(path, 96, CSize{1600, 900});
+        EXPECT_EQ(printer.GetDeviceCaps(HORZRES), 1600);
+        EXPECT_EQ(printer.GetDeviceCaps(VERTRES), 900);
+        EXPECT_EQ(printer.GetDeviceCaps(PHYSICALOFFSETX), 0);
+        EXPECT_EQ(printer.GetDeviceCaps(PHYSICALOFFSETY), 0);
+        ASSERT_GT(printer.StartDoc("VENTRO"), 0);
+        ASSERT_GT(printer.StartPage(), 0);
+        printer.FillSolidRect(0, 0, 1600, 900, RGB(0, 0, 0));
+        ASSERT_GT(printer.EndPage(), 0);
+        ASSERT_GT(printer.EndDoc(), 0);
+    }
+    QFile pdf(QString::fromStdString(path));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    // 1600 x 900 dots at 96 dpi are 1200 x 675 points.
+    const QRegularExpression mediaBox(
+        QStringLiteral(R"(/MediaBox \[0 0 1200(\.0*)? 675(\.0*)?\])"));
+    EXPECT_TRUE(mediaBox.match(QString::fromLatin1(pdf.readAll())).hasMatch());
 }
 
 TEST_F(CommonDialogTest, SvgSurfaceWritesIntegerCoordinates)
