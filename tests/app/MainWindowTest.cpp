@@ -8,6 +8,9 @@
 #include <QMenu>
 #include <QTest>
 
+#include <functional>
+#include <vector>
+
 namespace zyfo {
 namespace {
 
@@ -259,16 +262,20 @@ TEST_F(MainWindowTest, TheAboutItemOfTheSystemMenuAndPomocOpenAboutAndHelp)
     QAction *about = popup->actions().back();
     EXPECT_EQ(about->text(), "&About zyfo...");
     popup->close();
-    // The About dialog runs modally; it is closed from inside its own loop.
-    bool aboutShown = false;
-    QTimer::singleShot(0, [&] {
-        QWidget *modal = QApplication::activeModalWidget();
-        aboutShown = modal != nullptr && modal != window.GetSafeHwnd();
-        if (modal != nullptr)
-            modal->close();
-    });
-    about->trigger();
-    EXPECT_TRUE(aboutShown);
+    // The About dialog runs modally; it is closed from inside its own loop. The system menu's
+    // item and Pomoc / "O programie" open the same dialog.
+    for (const std::function<void()> &open : std::vector<std::function<void()>>{
+             [&] { about->trigger(); }, [&] { runMenu("O programie"); }}) {
+        std::string caption;
+        QTimer::singleShot(0, [&] {
+            if (QWidget *modal = QApplication::activeModalWidget()) {
+                caption = modal->windowTitle().toStdString();
+                modal->close();
+            }
+        });
+        open();
+        EXPECT_EQ(caption, "O programie");
+    }
 
     DialogScript script;
     runMenu("Pomoc");
