@@ -197,6 +197,15 @@ TEST_F(RegistryTest, AWriterKilledAtAnyMomentLeavesACompleteFile)
                 for (const char *name : settingNames)
                     writer.WriteValue(name, &generation, REG_DWORD, sizeof generation);
         }
+        // The writer is under way once the first value has moved on from the base.
+        for (int wait = 0; wait < 10000; ++wait) {
+            CRegistryKey probe;
+            DWORD first = base;
+            if (probe.Open(HKEY_CURRENT_USER, settingsKey) &&
+                probe.ReadDword(settingNames[0], &first) && first > base)
+                break;
+            usleep(1000);
+        }
         // Readers meanwhile always see every value: the file is replaced, never rewritten.
         for (int look = 0; look < 40; ++look) {
             CRegistryKey reader;
