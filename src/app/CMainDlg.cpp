@@ -2,10 +2,14 @@
 // and following it while a logger appends to it.
 #include "CMainDlg.h"
 
+#include "CClientDC.h"
 #include "CColorDialog.h"
 #include "CDataExchange.h"
 #include "CFileDialog.h"
+#include "CLiveUpdateDlg.h"
+#include "CReportDlg.h"
 #include "CWinApp.h"
+#include "ChartPrintJob.h"
 #include "DialogIds.h"
 #include "EditNumber.h"
 #include "MeasurementReader.h"
@@ -30,6 +34,8 @@ constexpr int kRedrawCountdown = 300;
 constexpr int kRedrawTickStep = 200;
 constexpr UINT kRedrawNow = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW;
 
+// Told when the printer refused the job (it could not be started or finished).
+constexpr const char *kPrintFailedMessage = "Nie udało się wydrukować wykresu.";
 constexpr const char *kDataFileExtension = ".zyd";
 constexpr const char *kDataFileFilter = "*.zyd|*.zyd||";
 
@@ -85,6 +91,11 @@ const MessageMap *CMainDlg::GetMessageMap() const
         onNotify(DTN_DATETIMECHANGE, IDC_FROM_TIME, &D::OnFromTimeChange),
         onNotify(DTN_DATETIMECHANGE, IDC_TO_DATE, &D::OnToTimeChange),
         onNotify(DTN_DATETIMECHANGE, IDC_TO_TIME, &D::OnToTimeChange),
+        onCommand(ID_FILE_SAVE_AS, &D::OnSaveAs),
+        onCommand(ID_FILE_PRINT, &D::OnPrint),
+        onCommand(ID_SETTINGS_DATE_FORMAT, &D::OnDateFormat),
+        onCommand(ID_SETTINGS_CHART, &D::OnChartSettings),
+        onCommand(ID_SETTINGS_LIVE_UPDATE, &D::OnLiveUpdateSettings),
     };
     return &map;
 }
@@ -538,6 +549,64 @@ void CMainDlg::showToTime(std::time_t t)
 {
     m_toDatePicker.SetTime(t);
     m_toTimePicker.SetTime(t);
+}
+
+// --- Reports, printing and the settings dialogs ------------------------------------------------
+
+void CMainDlg::OnSaveAs()
+{
+    // A new dialog each time, so every opening starts afresh; it does all the work itself.
+    CReportDlg dialog(this);
+    dialog.m_data = &m_chart.file();
+    dialog.DoModal();
+}
+
+void CMainDlg::OnPrint()
+{
+    // Live-update ticks wait from here on, also while the print dialog is open.
+    m_printing = true;
+    PRINTDLG &pages = m_printDialog->m_pd;
+    pages.nFromPage = pages.nToPage = pages.nMinPage = pages.nMaxPage = 1;
+    CDC *printer = m_printDialog->DoModal() == IDOK ? m_printDialog->GetPrinterDC() : nullptr;
+    if (printer == nullptr) {
+        m_printing = false;
+        return;
+    }
+    CClientDC screen(this);
+    const PrintLayout page =
+        printLayout(*printer, screen.GetDeviceCaps(LOGPIXELSX), screen.GetDeviceCaps(LOGPIXELSY));
+    const bool printed = printChart(m_chart, *printer, page, m_filePath);
+    m_printing = false;
+    m_chart.RedrawWindow(kRedrawNow);
+    if (!printed)
+        MessageBox(kPrintFailedMessage, {}, MB_OK | MB_ICONEXCLAMATION);
+}
+
+void CMainDlg::OnDateFormat()
+{
+    m_dateFormatDlg.ShowWindow(SW_SHOW);
+}
+
+void CMainDlg::OnChartSettings()
+{
+    m_chartSettingsDlg.ShowWindow(SW_SHOW);
+}
+
+void CMainDlg::OnLiveUpdateSettings()
+{
+    CLiveUpdateDlg dialog(this);
+    dialog.m_period = m_liveUpdate.period;
+    dialog.m_updateOn = m_liveUpdate.on;
+    dialog.m_lastCount = m_liveUpdate.lastCount;
+    dialog.m_lastOn = m_liveUpdate.lastOn;
+    if (dialog.DoModal() != IDOK)
+        return;
+    LiveUpdateSettings settings;
+    settings.period = dialog.m_period;
+    settings.on = dialog.m_updateOn;
+    settings.lastCount = dialog.m_lastCount;
+    settings.lastOn = dialog.m_lastOn;
+    setLiveUpdate(settings);
 }
 
 } // namespace zyfo

@@ -97,6 +97,12 @@ private:
     void OnDeltaposValueTo(NMUPDOWN *notification, LRESULT *result);
     void OnFromTimeChange(NMDATETIMECHANGE *notification, LRESULT *result);
     void OnToTimeChange(NMDATETIMECHANGE *notification, LRESULT *result);
+    // "Zapisz jako...", "Drukuj", "Format daty", "Wykres", "Uaktualnianie pomiarów".
+    void OnSaveAs();
+    void OnPrint();
+    void OnDateFormat();
+    void OnChartSettings();
+    void OnLiveUpdateSettings();
 
     // Value axis: puts the group's view range, grid flag and up-down limits into the controls.
     void showUnitGroup(ChannelKind kind);

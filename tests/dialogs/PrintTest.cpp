@@ -3,15 +3,13 @@
 #include "CPrinterDC.h"
 #include "ChartFixture.h"
 #include "ChartPrintJob.h"
+#include "FileContents.h"
 #include "PrintLayout.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <regex>
 #include <unistd.h>
 
 namespace zyfo {
@@ -142,16 +140,6 @@ TEST_F(PrintJobTest, PrintFontsFollowSxAndMarginsFollowSy)
     EXPECT_TRUE(rotatedLabels);
 }
 
-// The number of page objects in a PDF file.
-int pdfPageCount(const std::filesystem::path &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    const std::string pdf{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    const std::regex page(R"(/Type\s*/Page[^s])");
-    return static_cast<int>(
-        std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page), std::sregex_iterator()));
-}
-
 TEST_F(PrintJobTest, PdfPrinterGetsExactlyOnePage)
 {
     const auto pdf = std::filesystem::temp_directory_path() /
@@ -162,7 +150,7 @@ TEST_F(PrintJobTest, PdfPrinterGetsExactlyOnePage)
         EXPECT_EQ(page.sy, 6);
         EXPECT_TRUE(printChart(chart, pdfPrinter, page, "/dane/stacja.zyd"));
     }
-    EXPECT_EQ(pdfPageCount(pdf), 1);
+    EXPECT_EQ(test::pdfPageCount(pdf), 1u);
     std::filesystem::remove(pdf);
 }
 

@@ -6,26 +6,21 @@
 #include "DialogDriver.h"
 #include "DialogIds.h"
 #include "DialogScript.h"
+#include "FileContents.h"
 #include "ReportWriter.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 namespace zyfo {
 namespace {
 
 using test::click;
+using test::readFile;
 using test::runModal;
 using test::textOf;
-
-std::string readFile(const std::filesystem::path &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 void writeFile(const std::filesystem::path &path, const std::string &content)
 {
