@@ -16,6 +16,15 @@ struct ExportCommandLine
         Help,
         Channels, // list the channel combo items
         Report,   // write a report
+        Chart,    // draw the chart into an image or vector file
+    };
+
+    // What a chart file holds, by the extension of its name.
+    enum class ChartFormat
+    {
+        Png,
+        Pdf,
+        Svg,
     };
 
     Mode mode = Mode::Help;
@@ -24,6 +33,10 @@ struct ExportCommandLine
     ReportOptions report;   // Report: layout, comment, separator (set by the caller if absent)
     bool separatorGiven = false;
     bool append = false;
+    std::string chartPath; // Chart: the picture file
+    ChartFormat chartFormat = ChartFormat::Png;
+    int chartWidth = 1600; // Chart: size in pixels (--size)
+    int chartHeight = 900;
 
     // Parses the arguments after the program name. On a bad argument returns nullopt and sets
     // `error` to a message for the user.

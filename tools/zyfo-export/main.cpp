@@ -1,4 +1,7 @@
-// zyfo-export: the viewer's reading, channel listing and report writing without a window.
+// zyfo-export: the viewer's reading, channel listing, report writing and chart drawing without
+// a window.
+#include "CChartCtrl.h"
+#include "ChartExport.h"
 #include "ExportCommandLine.h"
 #include "MeasurementReader.h"
 #include "MemoryReaderListener.h"
@@ -94,6 +97,19 @@ int main(int argc, char **argv)
     if (cl->mode == zyfo::ExportCommandLine::Mode::Help) {
         std::cout << zyfo::ExportCommandLine::usage();
         return 0;
+    }
+
+    if (cl->mode == zyfo::ExportCommandLine::Mode::Chart) {
+        // The chart control holds the file it draws.
+        zyfo::CChartCtrl chart;
+        zyfo::MemoryReaderListener listener(chart.file());
+        if (!loadFile(cl->input, chart.file(), listener))
+            return kFailure;
+        const std::string failure = zyfo::writeChartFile(*cl, chart);
+        if (failure.empty())
+            return 0;
+        complain(failure);
+        return kFailure;
     }
 
     zyfo::MeasurementFile data;

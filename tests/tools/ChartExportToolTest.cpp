@@ -1,0 +1,174 @@
+// End-to-end tests of zyfo-export --chart: the picture is the chart the program draws, with the
+// user's saved settings, as PNG, SVG or PDF; bad requests fail loudly and leave no file.
+#include "CChartCtrl.h"
+#include "CImageDC.h"
+#include "CRegistryKey.h"
+#include "MeasurementReader.h"
+#include "MemoryReaderListener.h"
+#include "PosixFileSource.h"
+#include "ToolProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+
+namespace zyfo {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::runTool;
+using testing::ToolOutput;
+
+const std::string kExport = ZYFO_EXPORT_PATH;
+const std::string kZydgen = ZYDGEN_PATH;
+
+// A day of generated records in a folder of its own, which is also the settings folder
+// (XDG_CONFIG_HOME) of the test and of the tool it runs.
+class ChartExportToolTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_dir = fs::temp_directory_path() /
+                ("zyfo-chart-" + std::to_string(::getpid()) + "-" +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(m_dir);
+        const char *previous = std::getenv("XDG_CONFIG_HOME");
+        m_previousConfig = previous ? std::optional<std::string>(previous) : std::nullopt;
+        ::setenv("XDG_CONFIG_HOME", m_dir.c_str(), 1);
+        m_data = path("day.zyd");
+        ASSERT_EQ(runTool(kZydgen, {"--records", "1440", m_data}).exitCode, 0);
+    }
+
+    void TearDown() override
+    {
+        if (m_previousConfig)
+            ::setenv("XDG_CONFIG_HOME", m_previousConfig->c_str(), 1);
+        else
+            ::unsetenv("XDG_CONFIG_HOME");
+        fs::remove_all(m_dir);
+    }
+
+    std::string path(const std::string &name) const { return (m_dir / name).string(); }
+
+    static std::string readAll(const std::string &file)
+    {
+        std::ifstream in(file, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+
+    // The PNG the program's own chart control draws for the data file with `settings`.
+    std::string expectedPng(const ChartSettings &settings, int width, int height)
+    {
+        CChartCtrl chart;
+        PosixFileSource source;
+        EXPECT_TRUE(source.open(m_data));
+        MemoryReaderListener listener(chart.file());
+        ReadMeasurementFile(chart.file(), &source, listener, false);
+        chart.settings() = settings;
+        chart.UpdateBottomBand();
+        chart.CreatePens(1);
+        CImageDC image(width, height);
+        chart.RenderAsShown(image, {0, 0, width, height});
+        const std::string file = path("expected.png");
+        EXPECT_TRUE(image.SaveImage(file));
+        return readAll(file);
+    }
+
+    fs::path m_dir;
+    std::string m_data;
+    std::optional<std::string> m_previousConfig;
+};
+
+TEST_F(ChartExportToolTest, PngIsTheChartDrawnWithDefaultSettingsWhenNoneAreSaved)
+{
+    const std::string out = path("chart.png");
+    const ToolOutput run = runTool(kExport, {"--chart", out, "--size", "640x400", m_data});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(readAll(out), expectedPng(ChartSettings{}, 640, 400));
+    EXPECT_FALSE(fs::exists(m_dir / "VENTRO")) << "reading settings creates no store";
+}
+
+TEST_F(ChartExportToolTest, SavedSettingsColourAndLabelTheChart)
+{
+    ChartSettings saved;
+    saved.backColor = RGB(255, 255, 255);
+    saved.textColor = RGB(0, 0, 128);
+    saved.lineWidth = 1;
+    saved.maxPoints = 100;
+    saved.showMeans = 1;
+    saved.dateTimeOneLine = 1;
+    {
+        CRegistryKey key;
+        ASSERT_TRUE(key.Create(HKEY_CURRENT_USER, "SOFTWARE\\VENTRO\\ZYFO_1.0"));
+        const std::pair<const char *, DWORD> values[] = {{"TLO", saved.backColor},
+                                                         {"TEXT", saved.textColor},
+                                                         {"LINIA", 1},
+                                                         {"APROKSYMACJA", 100},
+                                                         {"AV", 1},
+                                                         {"DATA_LINIA", 1}};
+        for (const auto &[name, value] : values)
+            ASSERT_TRUE(key.WriteValue(name, &value, REG_DWORD, sizeof value));
+    }
+    const std::string out = path("chart.png");
+    const ToolOutput run = runTool(kExport, {"--chart", out, m_data});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(readAll(out), expectedPng(saved, 1600, 900)) << "default size 1600 x 900";
+}
+
+TEST_F(ChartExportToolTest, SvgKeepsEveryPrimitiveAtItsDeviceCoordinates)
+{
+    const std::string out = path("chart.svg");
+    const ToolOutput run = runTool(kExport, {"--chart", out, "--size", "800x500", m_data});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::string svg = readAll(out);
+    EXPECT_NE(svg.find("width=\"800\" height=\"500\""), std::string::npos);
+    EXPECT_NE(svg.find(">°C</text>"), std::string::npos);
+    EXPECT_NE(svg.find(">Temperatura RT-350 nr 1</text>"), std::string::npos);
+    const std::regex line(R"re(<line x1="-?\d+" y1="-?\d+" x2="-?\d+" y2="-?\d+")re");
+    EXPECT_GT(
+        std::distance(std::sregex_iterator(svg.begin(), svg.end(), line), std::sregex_iterator()),
+        100);
+    EXPECT_EQ(svg.find("<image"), std::string::npos);
+}
+
+TEST_F(ChartExportToolTest, PdfIsOneVectorPageOfTheChartsSize)
+{
+    const std::string out = path("chart.PDF");
+    const ToolOutput run = runTool(kExport, {"--chart", out, "--size", "960x480", m_data});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::string pdf = readAll(out);
+    EXPECT_EQ(pdf.rfind("%PDF", 0), 0u);
+    // 960 x 480 pixels at 96 per inch are 720 x 360 points.
+    EXPECT_TRUE(std::regex_search(pdf, std::regex(R"(/MediaBox \[0 0 720(\.0*)? 360(\.0*)?\])")));
+    EXPECT_EQ(pdf.find("/Subtype /Image"), std::string::npos) << "drawn, not a picture";
+}
+
+TEST_F(ChartExportToolTest, BadRequestsFailLoudlyAndLeaveNoFile)
+{
+    const auto fails = [&](const std::vector<std::string> &args, int status,
+                           const std::string &message) {
+        const ToolOutput run = runTool(kExport, args);
+        EXPECT_EQ(run.exitCode, status) << args[1];
+        EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
+    };
+    fails({"--chart", path("chart.gif"), m_data}, 2, ".png, .pdf or .svg");
+    fails({"--chart", path("chart.png"), "--size", "15x400", m_data}, 2, "--size takes");
+    fails({"--chart", path("chart.png"), "--size", "640", m_data}, 2, "--size takes");
+    fails({"--chart", path("chart.png"), "--size", "640x400x2", m_data}, 2, "--size takes");
+    fails({"--report", path("r.txt"), "--format", "text", "--size", "640x400", m_data}, 2,
+          "--size belongs to --chart");
+    fails({"--chart", path("chart.png"), "--format", "csv", m_data}, 2, "belong to --report");
+    fails({"--chart", path("chart.png"), path("missing.zyd")}, 1, "Nieprawidłowy plik");
+    fails({"--chart", path("no/such/folder/chart.png"), m_data}, 1, "cannot write");
+    EXPECT_FALSE(fs::exists(path("chart.png")));
+    EXPECT_FALSE(fs::exists(path("chart.gif")));
+    for (const auto &entry : fs::directory_iterator(m_dir))
+        EXPECT_EQ(entry.path().string().find(".part-"), std::string::npos) << entry.path();
+}
+
+} // namespace
+} // namespace zyfo
