@@ -76,6 +76,9 @@ int tour(const std::string &dataFile, const std::filesystem::path &out)
     test::activate(*dates);
     test::click(*dates, IDC_DATE_ONE_LINE);
     photograph(*dates, out / "data-i-czas.png");
+    // Both tool windows hidden again, the chart shows what they changed.
+    test::click(*dates, IDC_DATE_CLOSE);
+    test::click(*chart, IDC_CHART_CLOSE);
     photograph(window, out / "okno.png");
 
     test::withModalDialog([&] { test::chooseMenuItem(window, "Uaktualnianie pomiarów"); },
