@@ -67,6 +67,15 @@ TEST_F(ChartSettingsDlgTest, DrawAllAtStartShowsFiveGreyedAndAWidthInItsEdit)
     EXPECT_EQ(chart.settings().maxPoints, 0);
 }
 
+TEST_F(ChartSettingsDlgTest, OutOfRangeLoadedWidthIsShownAndDrawnAtItsLimit)
+{
+    // The width put into the edit at start is applied like a typed one.
+    open(0, 50);
+    EXPECT_EQ(textOf(dialog, IDC_CHART_WIDTH), "10");
+    EXPECT_EQ(chart.settings().lineWidth, 10);
+    EXPECT_EQ(seriesPenWidth(), 10);
+}
+
 TEST_F(ChartSettingsDlgTest, WidthIsClampedAsItIsTyped)
 {
     open();
