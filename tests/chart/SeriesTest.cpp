@@ -172,6 +172,20 @@ TEST(SeriesClippingTest, LineFromTheMinimumDownwardsKeepsNothingBelowTheBand)
     EXPECT_TRUE(twoValueSegments(15, 30).empty()) << "both ends above the band";
 }
 
+TEST(SeriesClippingTest, AbsurdReadingsAreCutAtTheEdgeWithoutOverflow)
+{
+    // 1e300 maps far beyond any int; the row saturates and the line, cut at the top, is
+    // almost upright: x = trunc(36.00002). Upright lines are drawn from their top.
+    const auto up = twoValueSegments(0, 1e300);
+    ASSERT_EQ(up.size(), 1u);
+    EXPECT_EQ(up[0].from, (CPoint{36, 30}));
+    EXPECT_EQ(up[0].to, (CPoint{36, 102}));
+    const auto down = twoValueSegments(-1e300, 0);
+    ASSERT_EQ(down.size(), 1u);
+    EXPECT_EQ(down[0].from.y, 245);
+    EXPECT_EQ(down[0].to, (CPoint{398, 102}));
+}
+
 TEST(SeriesClippingTest, LineCrossingTheWholeBandIsCutAtBothEdges)
 {
     const auto segments = twoValueSegments(-40, 30);
