@@ -121,6 +121,27 @@ TEST_F(MainWindowTest, OneRowLeavesTheControlsDisabledUntilAReReadBringsASecond)
     EXPECT_EQ(shownTime(IDC_TO_DATE, IDC_TO_TIME), file().rowTime(1));
 }
 
+TEST_F(MainWindowTest, AFileCutDownToOneRowEmptiesTheListAndDrawsNothing)
+{
+    const std::string path = writeRecords("logger.zyd", 0, 20);
+    open(path);
+    EXPECT_TRUE(isChecked(window, IDC_DRAW));
+
+    // The logger starts its file again: a re-read finds one record and empties the list. The
+    // "Wykres" box still ticked from before must not mark a channel without data as drawn.
+    writeRecords("logger.zyd", 0, 1);
+    window.setLiveUpdate({5, 1, 100, 0});
+    EXPECT_EQ(file().rowCount(), 1);
+    EXPECT_EQ(static_cast<CComboBox &>(control(IDC_CHANNEL)).GetCount(), 0);
+    for (int id : kDataControls)
+        EXPECT_FALSE(enabled(id)) << id;
+    for (int kind = 0; kind < kKindCount; ++kind)
+        for (int channel = 0; channel < kChannelSlots; ++channel)
+            EXPECT_FALSE(file().channelView(kindAt(kind), channel).shown) << kind << "/" << channel;
+    EXPECT_EQ(window.chart().channelPen(ChannelKind::Temperature, 1).GetSafeHandle(), nullptr);
+    EXPECT_FALSE(file().groupView(UnitGroup::Temperature).shown);
+}
+
 TEST_F(MainWindowTest, LastNShowsTheNewestRowsAndTheFromPickersFollow)
 {
     const std::string path = writeRecords("logger.zyd", 0, 300);
