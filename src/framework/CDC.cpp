@@ -98,6 +98,33 @@ BOOL CDC::LineTo(int x, int y)
     return TRUE;
 }
 
+BOOL CDC::PolyPolyline(const CPoint *points, const DWORD *counts, int count)
+{
+    if ((points == nullptr || counts == nullptr) && count > 0)
+        return FALSE;
+    std::vector<CPoint> ends;
+    std::size_t first = 0;
+    for (int i = 0; i < count; ++i) {
+        if (counts[i] < 2)
+            return FALSE;
+        for (std::size_t j = first + 1; j < first + counts[i]; ++j) {
+            if (points[j - 1] == points[j])
+                continue;
+            ends.push_back(points[j - 1]);
+            ends.push_back(points[j]);
+        }
+        first += counts[i];
+    }
+    drawLines(ends, m_pen);
+    return TRUE;
+}
+
+void CDC::drawLines(const std::vector<CPoint> &ends, const LOGPEN &pen)
+{
+    for (std::size_t i = 0; i + 1 < ends.size(); i += 2)
+        drawLine(ends[i], ends[i + 1], pen);
+}
+
 COLORREF CDC::SetPixel(int x, int y, COLORREF color)
 {
     paintPixel(x, y, color & 0xFFFFFF);

@@ -11,6 +11,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zyfo {
 
@@ -50,6 +51,11 @@ public:
     // Draws from the current position to (x, y) with the selected pen and moves the current
     // position there. A one-pixel pen leaves the end pixel unset; wider pens have round ends.
     BOOL LineTo(int x, int y);
+    // Draws `count` polylines with the selected pen, polyline i through the next counts[i]
+    // points of `points`, each of its lines as LineTo draws it; a line of no length draws
+    // nothing. The current position is neither used nor changed. FALSE, drawing nothing, for
+    // null arguments or a polyline of fewer than 2 points.
+    BOOL PolyPolyline(const CPoint *points, const DWORD *counts, int count);
     // Sets one pixel; returns the colour set.
     COLORREF SetPixel(int x, int y, COLORREF color);
 
@@ -99,6 +105,9 @@ protected:
 
     virtual void fillRect(const CRect &rect, COLORREF color) = 0;
     virtual void drawLine(CPoint from, CPoint to, const LOGPEN &pen) = 0;
+    // The lines from ends[2i] to ends[2i + 1], none of them without length: one at a time
+    // unless a surface draws a batch of lines faster.
+    virtual void drawLines(const std::vector<CPoint> &ends, const LOGPEN &pen);
     virtual void paintPixel(int x, int y, COLORREF color) = 0;
     virtual void drawText(const TextRun &run) = 0;
 

@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QVector>
 
 #include <algorithm>
 #include <cstdlib>
@@ -16,6 +17,16 @@ namespace {
 QColor qtColor(COLORREF color)
 {
     return QColor(GetRValue(color), GetGValue(color), GetBValue(color));
+}
+
+// Pens wider than one pixel are geometric pens with round ends and joins.
+QPen widePen(const LOGPEN &pen)
+{
+    QPen result(qtColor(pen.lopnColor));
+    result.setWidth(pen.lopnWidth);
+    result.setCapStyle(Qt::RoundCap);
+    result.setJoinStyle(Qt::RoundJoin);
+    return result;
 }
 
 QRect qtRect(const CRect &rect)
@@ -82,13 +93,25 @@ void CPainterDC::drawLine(CPoint from, CPoint to, const LOGPEN &pen)
         drawThinLine(from, to, qtColor(pen.lopnColor));
         return;
     }
-    // Wider pens are geometric pens with round ends and joins.
-    QPen qtPen(qtColor(pen.lopnColor));
-    qtPen.setWidth(pen.lopnWidth);
-    qtPen.setCapStyle(Qt::RoundCap);
-    qtPen.setJoinStyle(Qt::RoundJoin);
-    m_painter->setPen(qtPen);
+    m_painter->setPen(widePen(pen));
     m_painter->drawLine(from.x, from.y, to.x, to.y);
+}
+
+void CPainterDC::drawLines(const std::vector<CPoint> &ends, const LOGPEN &pen)
+{
+    if (!painting())
+        return;
+    if (pen.lopnWidth <= 1) {
+        CDC::drawLines(ends, pen);
+        return;
+    }
+    // One call strokes the lines in batches: the same pixels as line by line, in less time.
+    QVector<QLine> lines;
+    lines.reserve(static_cast<qsizetype>(ends.size() / 2));
+    for (std::size_t i = 0; i + 1 < ends.size(); i += 2)
+        lines.append(QLine(ends[i].x, ends[i].y, ends[i + 1].x, ends[i + 1].y));
+    m_painter->setPen(widePen(pen));
+    m_painter->drawLines(lines);
 }
 
 void CPainterDC::drawThinLine(CPoint from, CPoint to, const QColor &color)

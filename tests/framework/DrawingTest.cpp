@@ -114,6 +114,40 @@ TEST_F(DrawingTest, OnePixelLinesRunningUpOrLeftStopShortOfTheirOwnEnd)
     EXPECT_EQ(inkBounds(dc, white), (CRect{10, 6, 31, 31}));
 }
 
+TEST_F(DrawingTest, PolyPolylineDrawsEachLineAsLineToDoes)
+{
+    const std::vector<CPoint> points = {{5, 5},  {30, 12}, {30, 12}, {8, 30}, {8, 30},
+                                        {8, 30}, {20, 36}, {36, 20}, {36, 3}, {3, 3}};
+    const std::vector<DWORD> counts = {2, 4, 4};
+    for (const int width : {1, 3}) {
+        CPen pen;
+        ASSERT_TRUE(pen.CreatePen(PS_SOLID, width, red));
+        CImageDC lines(40, 40);
+        CImageDC batch(40, 40);
+        lines.SelectObject(&pen);
+        batch.SelectObject(&pen);
+        std::size_t first = 0;
+        for (const DWORD count : counts) {
+            lines.MoveTo(points[first].x, points[first].y);
+            for (std::size_t i = first + 1; i < first + count; ++i)
+                lines.LineTo(points[i].x, points[i].y);
+            first += count;
+        }
+        batch.MoveTo(1, 2);
+        EXPECT_TRUE(batch.PolyPolyline(points.data(), counts.data(), 3));
+        EXPECT_TRUE(batch.image() == lines.image()) << "width " << width;
+        EXPECT_EQ(batch.MoveTo(0, 0), (CPoint{1, 2})) << "the current position stays";
+    }
+
+    CRecordingDC recording;
+    EXPECT_TRUE(recording.PolyPolyline(points.data(), counts.data(), 3));
+    EXPECT_EQ(recording.primitives(Primitive::Kind::Line).size(), 5u) << "none of no length";
+    const DWORD single = 1;
+    EXPECT_FALSE(recording.PolyPolyline(points.data(), &single, 1));
+    EXPECT_FALSE(recording.PolyPolyline(nullptr, counts.data(), 1));
+    EXPECT_EQ(recording.primitives().size(), 5u);
+}
+
 TEST_F(DrawingTest, WidePensCoverTheirEndsAndPenZeroDrawsOnePixel)
 {
     CImageDC dc(40, 40);
