@@ -66,10 +66,9 @@ void LineBatch::emitSpan(const Span &span)
 void LineBatch::draw(CDC &dc)
 {
     closeColumn();
-    for (std::size_t i = 0; i + 1 < m_lines.size(); i += 2) {
-        dc.MoveTo(m_lines[i].x, m_lines[i].y);
-        dc.LineTo(m_lines[i + 1].x, m_lines[i + 1].y);
-    }
+    // Each line is a polyline of its own two points: one call draws them all.
+    const std::vector<DWORD> counts(m_lines.size() / 2, 2);
+    dc.PolyPolyline(m_lines.data(), counts.data(), static_cast<int>(counts.size()));
     m_lines.clear();
 }
 

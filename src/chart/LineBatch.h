@@ -33,7 +33,8 @@ public:
             addLine(from, to);
     }
 
-    // Draws the lines added since the last call with the dc's selected pen and empties the batch.
+    // Draws the lines added since the last call with the dc's selected pen, in one call, and
+    // empties the batch. The dc's current position is left as it was.
     void draw(CDC &dc);
 
 private:
