@@ -15,8 +15,6 @@ struct DeviceLine
 {
     CPoint from;
     CPoint to;
-
-    bool operator==(const DeviceLine &) const = default;
 };
 
 // The horizontal scale of the time window (rows spaced evenly from axesEnd + 1 to

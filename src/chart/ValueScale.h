@@ -25,12 +25,11 @@ public:
     // not above its minimum makes one unit span the whole band.
     ValueScale(int plotTop, int plotBottom, int viewMinimum, int viewMaximum);
 
-    // Pixels per unit: band height / range in double. Nothing is drawn on a scale where this
-    // is not positive.
-    double pixelsPerUnit() const { return m_unit; }
+    // False when pixels per unit (band height / range in double) are not positive: nothing is
+    // drawn on such a scale.
     bool isDrawable() const { return m_unit > 0; }
 
-    // The device row of `value`: plotBottom - trunc((value - viewMinimum) * pixelsPerUnit).
+    // The device row of `value`: plotBottom - trunc((value - viewMinimum) * pixels per unit).
     int rowOf(double value) const
     {
         return m_plotBottom - truncToDevice((value - m_viewMinimum) * m_unit);
