@@ -8,6 +8,7 @@
 #include "CRecordingDC.h"
 #include "CSvgDC.h"
 #include "DialogScript.h"
+#include "WindowTestSupport.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -15,7 +16,6 @@
 #include <QFileDialog>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -23,15 +23,6 @@ namespace zyfo {
 namespace {
 
 const std::string reportFilter = "Plik tekstowy (*.txt)|*.txt|Lista CSV (*.csv)|*.csv||";
-
-template<class T>
-T *openDialogOf()
-{
-    for (QWidget *widget : QApplication::topLevelWidgets())
-        if (auto *dialog = qobject_cast<T *>(widget); dialog != nullptr && dialog->isVisible())
-            return dialog;
-    return nullptr;
-}
 
 class CommonDialogTest : public ::testing::Test
 {
@@ -81,15 +72,13 @@ TEST_F(CommonDialogTest, RealFileDialogGivesTheSelectedFiltersExtension)
 {
     QTemporaryDir folder;
     QString typed = folder.filePath(QStringLiteral("raport"));
-    QTimer::singleShot(50, [&] {
-        auto *dialog = openDialogOf<QFileDialog>();
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Wybierz plik raportu"));
-        EXPECT_EQ(dialog->selectedNameFilter(), QStringLiteral("Lista CSV (*.csv)"));
-        dialog->selectNameFilter(QStringLiteral("Plik tekstowy (*.txt)"));
-        dialog->selectFile(typed);
+    auto watch = test::whenShown<QFileDialog>([&](QFileDialog &dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Wybierz plik raportu"));
+        EXPECT_EQ(dialog.selectedNameFilter(), QStringLiteral("Lista CSV (*.csv)"));
+        dialog.selectNameFilter(QStringLiteral("Plik tekstowy (*.txt)"));
+        dialog.selectFile(typed);
         // accept() is protected in the file dialog; its slot is reachable as the OK button's.
-        QMetaObject::invokeMethod(dialog, "accept");
+        QMetaObject::invokeMethod(&dialog, "accept");
     });
     CFileDialog dialog(TRUE, "", "", OFN_OVERWRITEPROMPT, reportFilter);
     dialog.m_ofn.lpstrTitle = "Wybierz plik raportu";
@@ -116,12 +105,10 @@ TEST_F(CommonDialogTest, ColourDialogScriptedAndReal)
         EXPECT_EQ(script.requests()[0].color, RGB(236, 226, 128));
         EXPECT_EQ(script.requests()[0].flags, CC_FULLOPEN);
     }
-    QTimer::singleShot(50, [] {
-        auto *dialog = openDialogOf<QColorDialog>();
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(dialog->currentColor(), QColor(0, 0, 128)) << "opens on the initial colour";
-        dialog->setCurrentColor(QColor(10, 20, 30));
-        dialog->accept();
+    auto watch = test::whenShown<QColorDialog>([](QColorDialog &dialog) {
+        EXPECT_EQ(dialog.currentColor(), QColor(0, 0, 128)) << "opens on the initial colour";
+        dialog.setCurrentColor(QColor(10, 20, 30));
+        dialog.accept();
     });
     CColorDialog real(RGB(0, 0, 128), CC_FULLOPEN);
     ASSERT_EQ(real.DoModal(), IDOK);

@@ -4,11 +4,15 @@
 #include "Application.h"
 #include "CDialog.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,6 +26,40 @@ inline bool waitFor(const std::function<bool()> &done, int ms = 2000)
     while (!done() && timer.elapsed() < ms)
         QTest::qWait(5);
     return done();
+}
+
+// Watches for a shown top-level widget of type T (a real dialog about to run modally) and calls
+// `steps` with it once. A dialog the steps leave open, or none shown within `ms` milliseconds,
+// fails the test and is closed, so a failing test never hangs. The watch ends with the returned
+// timer; keep it alive while the dialog runs.
+template<class T>
+std::unique_ptr<QTimer> whenShown(std::function<void(T &)> steps, int ms = 10000)
+{
+    auto timer = std::make_unique<QTimer>();
+    auto clock = std::make_shared<QElapsedTimer>();
+    clock->start();
+    QObject::connect(timer.get(), &QTimer::timeout, [watch = timer.get(), clock, steps, ms] {
+        T *shown = nullptr;
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            if (auto *candidate = qobject_cast<T *>(widget); candidate && candidate->isVisible())
+                shown = candidate;
+        if (shown == nullptr && clock->elapsed() < ms)
+            return;
+        watch->stop();
+        if (shown == nullptr) {
+            ADD_FAILURE() << "no dialog was shown within " << ms << " ms";
+            if (QWidget *modal = QApplication::activeModalWidget())
+                modal->close();
+            return;
+        }
+        steps(*shown);
+        if (shown->isVisible()) {
+            ADD_FAILURE() << "the dialog is still open after its steps";
+            shown->close();
+        }
+    });
+    timer->start(10);
+    return timer;
 }
 
 inline DialogTemplate dialogTemplate(std::vector<DialogItem> items, DWORD style = 0)
