@@ -8,12 +8,12 @@
 #include "DefaultColors.h"
 #include "LegendCaption.h"
 #include "LineBatch.h"
+#include "LocaleDecimalSeparator.h"
 #include "SegmentMapper.h"
 #include "ValueScale.h"
 
 #include <algorithm>
 #include <array>
-#include <clocale>
 #include <cmath>
 #include <optional>
 
@@ -55,14 +55,6 @@ void remakeFont(CFont &font, int height, bool upright)
     font.CreateFontIndirect(&description);
 }
 
-std::string currentDecimalSeparator()
-{
-    const std::lconv *numeric = std::localeconv();
-    if (numeric == nullptr || numeric->decimal_point == nullptr || *numeric->decimal_point == 0)
-        return ".";
-    return numeric->decimal_point;
-}
-
 } // namespace
 
 CChartCtrl::CChartCtrl()
@@ -70,7 +62,7 @@ CChartCtrl::CChartCtrl()
     , m_pens(m_colors.size())
     , m_meanSums(m_colors.size())
     , m_meanCounts(m_colors.size())
-    , m_decimalSeparator(currentDecimalSeparator())
+    , m_decimalSeparator(localeDecimalSeparator())
 {
     for (int kind = 0; kind < kKindCount; ++kind)
         for (int channel = 0; channel < kChannelSlots; ++channel)

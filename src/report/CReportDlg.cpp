@@ -4,11 +4,11 @@
 #include "CDataExchange.h"
 #include "CFileDialog.h"
 #include "DialogIds.h"
+#include "LocaleDecimalSeparator.h"
 #include "ReportWriter.h"
 #include "Resources.h"
 #include "SystemReportFile.h"
 
-#include <clocale>
 
 namespace zyfo {
 
@@ -104,9 +104,7 @@ void CReportDlg::OnOK()
 
     ReportOptions options;
     options.format = m_format == 1 ? ReportFormat::Delimited : ReportFormat::Text;
-    // The user's decimal separator, from the numeric locale set at start-up.
-    const char *point = std::localeconv()->decimal_point;
-    options.decimalSeparator = point != nullptr && *point != 0 ? point : ".";
+    options.decimalSeparator = localeDecimalSeparator();
     options.withComment = m_commentBox.GetCheck() != BST_UNCHECKED;
     if (options.withComment)
         m_commentEdit.GetWindowText(options.comment);

@@ -3,6 +3,7 @@
 #include "CChartCtrl.h"
 #include "ChartExport.h"
 #include "ExportCommandLine.h"
+#include "LocaleDecimalSeparator.h"
 #include "MeasurementReader.h"
 #include "MemoryReaderListener.h"
 #include "PosixFileSource.h"
@@ -57,11 +58,8 @@ int listChannels(const zyfo::MemoryReaderListener &listener)
 int writeReport(const zyfo::ExportCommandLine &cl, const zyfo::MeasurementFile &data)
 {
     zyfo::ReportOptions options = cl.report;
-    if (!cl.separatorGiven) {
-        // The user's decimal separator, as the viewer takes it at start-up.
-        const char *point = std::localeconv()->decimal_point;
-        options.decimalSeparator = point && *point ? point : ".";
-    }
+    if (!cl.separatorGiven)
+        options.decimalSeparator = zyfo::localeDecimalSeparator(); // as the viewer takes it
     const zyfo::ExistingFileAction action =
         cl.append ? zyfo::ExistingFileAction::Append : zyfo::ExistingFileAction::Replace;
     zyfo::SystemReportFile file;
