@@ -1,4 +1,4 @@
-// Chart layout: value-axis bands, plot band, bottom band heights, too small rectangles.
+// Chart layout: value-axis bands, plot band, too small rectangles.
 #include "ChartLayout.h"
 #include "ChartFixture.h"
 
@@ -46,47 +46,24 @@ TEST(ChartLayoutTest, BandsFollowTheAxisOrderAndTheirWidthsScale)
     EXPECT_EQ(printed.axesEnd(), 385);
     EXPECT_EQ(printed.plotTop(), 140);
     EXPECT_EQ(printed.plotBottom(), 3000 - 165);
-    EXPECT_EQ(
-        ChartLayout({0, 0, 100, 100}, 1, 55, chart.file()).bandWidth(UnitGroup::RadiationUmol), 45);
-}
-
-TEST(ChartLayoutTest, BottomBandFollowsTheDateAndTimeFlags)
-{
-    CChartCtrl chart;
-    EXPECT_EQ(chart.bottomBandHeight(), 55) << "show date and time in two columns";
-    chart.SetDateTimeOneLine(1);
-    EXPECT_EQ(chart.bottomBandHeight(), 95);
-    chart.SetShowTime(0);
-    EXPECT_EQ(chart.bottomBandHeight(), 55);
-    chart.SetShowDate(0);
-    EXPECT_EQ(chart.bottomBandHeight(), 10);
-    chart.SetShowTime(1);
-    EXPECT_EQ(chart.bottomBandHeight(), 45);
-    chart.SetDateTimeOneLine(0);
-    EXPECT_EQ(chart.bottomBandHeight(), 45);
-    chart.SetShowDate(1);
-    EXPECT_EQ(chart.bottomBandHeight(), 55);
 }
 
 TEST(ChartLayoutTest, TooFewRowsOrTooLittleRoomLeaveOnlyTheBackground)
 {
-    CChartCtrl chart;
-    loadRows(chart, 1, {{ChannelKind::Temperature, "T", constant(1, 0)}});
-    CRecordingDC one;
-    chart.RenderAsShown(one, {0, 0, 400, 300});
-    ASSERT_EQ(one.primitives().size(), 1u);
-    EXPECT_EQ(one.primitives()[0].kind, Primitive::Kind::Fill);
-    EXPECT_EQ(one.primitives()[0].color, RGB(0, 0, 0));
-
-    CChartCtrl full;
-    loadRows(full, 5, {{ChannelKind::Temperature, "T", constant(5, 0)}});
+    const auto primitives = [](int rows, const CRect &rect) {
+        CChartCtrl chart;
+        loadRows(chart, rows, {{ChannelKind::Temperature, "T", constant(rows, 0)}});
+        CRecordingDC dc;
+        chart.RenderAsShown(dc, rect);
+        return dc.primitives();
+    };
+    const auto one = primitives(1, {0, 0, 400, 300});
+    ASSERT_EQ(one.size(), 1u);
+    EXPECT_EQ(one[0].kind, Primitive::Kind::Fill);
+    EXPECT_EQ(one[0].color, RGB(0, 0, 0));
     // bottom <= top + 55 + 30 + 5 is too small; one unit more is enough.
-    CRecordingDC small;
-    full.RenderAsShown(small, {0, 10, 400, 100});
-    EXPECT_EQ(small.primitives().size(), 1u);
-    CRecordingDC enough;
-    full.RenderAsShown(enough, {0, 10, 400, 101});
-    EXPECT_GT(enough.primitives().size(), 1u);
+    EXPECT_EQ(primitives(5, {0, 10, 400, 100}).size(), 1u);
+    EXPECT_GT(primitives(5, {0, 10, 400, 101}).size(), 1u);
 }
 
 } // namespace

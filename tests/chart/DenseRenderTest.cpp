@@ -10,10 +10,18 @@
 namespace zyfo::test {
 namespace {
 
-// 30000 rows on 800 pixels: some 40 values per pixel column. The channels wander with noise
-// beyond both edges of their axes and miss a reading now and then.
-void loadDenseRows(CChartCtrl &chart)
+QImage render(CChartCtrl &chart, bool merge)
 {
+    chart.setLineMerging(merge);
+    CImageDC image(800, 400);
+    chart.RenderAsShown(image, {0, 0, 800, 400});
+    return image.image();
+}
+
+TEST(DenseRenderTest, MergedLinesSetTheSamePixelsAsEverySegmentDrawnAlone)
+{
+    // 30000 rows on 800 pixels: some 40 values per pixel column. The channels wander with
+    // noise beyond both edges of their axes and miss a reading now and then.
     constexpr int rows = 30000;
     std::mt19937 random(99);
     std::normal_distribution<double> noise(0, 1.5);
@@ -27,26 +35,13 @@ void loadDenseRows(CChartCtrl &chart)
                                                                 noise(random) * 4));
         wind.push_back(std::abs(noise(random)) * 3);
     }
+    CChartCtrl chart;
     loadRows(chart, rows,
              {{ChannelKind::Temperature, "T", temperature},
               {ChannelKind::RelativeHumidity, "H", humidity},
               {ChannelKind::WindSpeed, "S", wind}});
     chart.file().groupView(UnitGroup::RelativeHumidity).viewMaximum = 100;
     chart.file().groupView(UnitGroup::WindSpeed).viewMaximum = 10;
-}
-
-QImage render(CChartCtrl &chart, bool merge)
-{
-    chart.setLineMerging(merge);
-    CImageDC image(800, 400);
-    chart.RenderAsShown(image, {0, 0, 800, 400});
-    return image.image();
-}
-
-TEST(DenseRenderTest, MergedLinesSetTheSamePixelsAsEverySegmentDrawnAlone)
-{
-    CChartCtrl chart;
-    loadDenseRows(chart);
     for (const int width : {1, 2, 3, 6}) {
         chart.SetLineWidth(width);
         for (const int maxPoints : {0, 1000}) {

@@ -6,40 +6,34 @@
 namespace zyfo::test {
 namespace {
 
-// The legend's captions: the DrawText calls that draw (not measure) a left-aligned line.
-std::vector<Primitive> captions(const CRecordingDC &dc)
-{
-    std::vector<Primitive> result;
-    for (const Primitive &p : dc.primitives(Primitive::Kind::DrawText))
-        if (p.format == (DT_SINGLELINE | DT_VCENTER))
-            result.push_back(p);
-    return result;
-}
-
-// The strokes: lines of a channel pen ten units long at a legend row's height.
-std::vector<Primitive> strokes(const CRecordingDC &dc)
-{
-    std::vector<Primitive> result;
-    for (const Primitive &p : dc.primitives(Primitive::Kind::Line))
-        if (p.from.y == p.to.y && p.to.x - p.from.x == 10 && p.pen.lopnWidth == 2)
-            result.push_back(p);
-    return result;
-}
-
 struct Legend
 {
-    std::vector<Primitive> captions;
-    std::vector<Primitive> strokes;
+    std::vector<Primitive> captions; // DrawText calls that draw (not measure) a left-aligned line
+    std::vector<Primitive> strokes;  // lines of a channel pen ten units long at a row's height
 };
 
-// The legend of `series` (three rows each) rendered as shown into `rect`.
+Legend legendOf(CChartCtrl &chart, const CRect &rect, bool printing = false, int scale = 1)
+{
+    CRecordingDC dc;
+    if (printing)
+        chart.Render(dc, true, rect, scale);
+    else
+        chart.RenderAsShown(dc, rect);
+    Legend legend;
+    for (const Primitive &p : dc.primitives(Primitive::Kind::DrawText))
+        if (p.format == (DT_SINGLELINE | DT_VCENTER))
+            legend.captions.push_back(p);
+    for (const Primitive &p : dc.primitives(Primitive::Kind::Line))
+        if (p.from.y == p.to.y && p.to.x - p.from.x == 10 * scale && p.pen.lopnWidth == 2 * scale)
+            legend.strokes.push_back(p);
+    return legend;
+}
+
 Legend legendOf(const std::vector<Series> &series, const CRect &rect)
 {
     CChartCtrl chart;
     loadRows(chart, 3, series);
-    CRecordingDC dc;
-    chart.RenderAsShown(dc, rect);
-    return {captions(dc), strokes(dc)};
+    return legendOf(chart, rect);
 }
 
 TEST(LegendTest, EntriesStandSideBySideAfterTheAxes)
@@ -75,9 +69,7 @@ TEST(LegendTest, ACaptionPastTheRightEdgeMovesToTheNextRowOnce)
     // The second caption would end past 200: band 12..37, stroke at (45, 24).
     EXPECT_EQ(lines[1].from, (CPoint{45, 24}));
     EXPECT_EQ(lines[1].to, (CPoint{55, 24}));
-    EXPECT_EQ(texts[1].rect.left, 60);
-    EXPECT_EQ(texts[1].rect.top, 12);
-    EXPECT_EQ(texts[1].rect.bottom, 37);
+    EXPECT_EQ(texts[1].rect, (CRect{60, 12, texts[1].rect.right, 37}));
     // The third is too long for any row: it wraps once more and is drawn past the edge.
     EXPECT_EQ(lines[2].from, (CPoint{45, 36}));
     EXPECT_GT(texts[2].rect.right, 200);
@@ -89,84 +81,54 @@ TEST(LegendTest, FirstCaptionOfARowWrapsOnlyWhenPrintingAtScale3OrMore)
     loadRows(chart, 3,
              {{ChannelKind::Temperature, "a name too long for the page", constant(3, 0)}});
     chart.CreatePrintFonts(3);
-    CRecordingDC screen;
-    chart.RenderAsShown(screen, {0, 0, 150, 300});
-    ASSERT_EQ(strokes(screen).size(), 1u);
-    EXPECT_EQ(strokes(screen)[0].from, (CPoint{45, 12})) << "lx = 10 is not above 20";
+    const Legend screen = legendOf(chart, {0, 0, 150, 300});
+    ASSERT_EQ(screen.strokes.size(), 1u);
+    EXPECT_EQ(screen.strokes[0].from, (CPoint{45, 12})) << "lx = 10 is not above 20";
 
-    CRecordingDC printer;
-    chart.Render(printer, true, {0, 0, 300, 900}, 3);
-    std::vector<Primitive> printed;
-    for (const Primitive &p : printer.primitives(Primitive::Kind::Line))
-        if (p.pen.lopnWidth == 6 && p.from.y == p.to.y && p.to.x - p.from.x == 30)
-            printed.push_back(p);
-    ASSERT_EQ(printed.size(), 1u);
+    const Legend printed = legendOf(chart, {0, 0, 300, 900}, true, 3);
+    ASSERT_EQ(printed.strokes.size(), 1u);
     // x0 = 30 + 75 = 105, lx = 30 > 20: one row down (ly = 36), stroke at top + 36 + 36.
-    EXPECT_EQ(printed[0].from, (CPoint{135, 72}));
-    const auto texts = captions(printer);
-    ASSERT_EQ(texts.size(), 1u);
-    EXPECT_EQ(texts[0].rect.left, 180);
-    EXPECT_EQ(texts[0].rect.top, 36);
-    EXPECT_EQ(texts[0].rect.bottom, 111);
-    EXPECT_EQ(texts[0].font.lfHeight, 36);
+    EXPECT_EQ(printed.strokes[0].from, (CPoint{135, 72}));
+    ASSERT_EQ(printed.captions.size(), 1u);
+    EXPECT_EQ(printed.captions[0].rect.left, 180);
+    EXPECT_EQ(printed.captions[0].rect.top, 36);
+    EXPECT_EQ(printed.captions[0].rect.bottom, 111);
+    EXPECT_EQ(printed.captions[0].font.lfHeight, 36);
 }
 
-TEST(LegendTest, MeansUseTheUsersDecimalSeparator)
+TEST(LegendTest, MeansUseTheUsersDecimalSeparatorAndTheUnitOfEachKind)
 {
     CChartCtrl chart;
     chart.setDecimalSeparator(",");
     loadRows(chart, 2, {{ChannelKind::Temperature, "RT-350 nr 2", {20.0, 21.0}}});
     chart.SetShowMeans(1);
-    CRecordingDC withMeans;
-    chart.RenderAsShown(withMeans, {0, 0, 800, 300});
-    ASSERT_EQ(captions(withMeans).size(), 1u);
-    EXPECT_EQ(captions(withMeans)[0].text, "Temperatura RT-350 nr 2 [20,500 °C]");
-
+    ASSERT_EQ(legendOf(chart, {0, 0, 800, 300}).captions.size(), 1u);
+    EXPECT_EQ(legendOf(chart, {0, 0, 800, 300}).captions[0].text,
+              "Temperatura RT-350 nr 2 [20,500 °C]");
     chart.SetShowMeans(0);
-    CRecordingDC plain;
-    chart.RenderAsShown(plain, {0, 0, 800, 300});
-    EXPECT_EQ(captions(plain)[0].text, "Temperatura RT-350 nr 2");
-}
+    EXPECT_EQ(legendOf(chart, {0, 0, 800, 300}).captions[0].text, "Temperatura RT-350 nr 2");
 
-TEST(LegendTest, EntriesFollowTheKindsAndAChannelWithoutValuesHasNoMean)
-{
-    CChartCtrl chart;
-    chart.setDecimalSeparator(".");
-    loadRows(chart, 3,
+    // Kinds in their order; a channel without values has no mean.
+    CChartCtrl kinds;
+    kinds.setDecimalSeparator(".");
+    loadRows(kinds, 3,
              {{ChannelKind::BinaryInput, "B", {0, 1, 1}},
               {ChannelKind::RainHeight, "R", {0.5, 0.25, 0}},
               {ChannelKind::Pressure, "P", {std::nullopt, std::nullopt, std::nullopt}},
               {ChannelKind::Temperature, "T", {1, 2, 3}}});
-    chart.SetShowMeans(1);
-    CRecordingDC dc;
-    chart.RenderAsShown(dc, {0, 0, 2000, 300});
+    kinds.SetShowMeans(1);
     std::vector<std::string> texts;
-    for (const Primitive &p : captions(dc))
+    for (const Primitive &p : legendOf(kinds, {0, 0, 2000, 300}).captions)
         texts.push_back(p.text);
     const std::vector<std::string> expected = {"Temperatura T [2.000 °C]", "Ciśnienie P",
                                                "Wysokość R [0.250 mm]",
                                                "Wejście binarne B [0.667 bin]"};
     EXPECT_EQ(texts, expected);
-}
-
-TEST(LegendCaptionTest, EveryKindHasItsWordAndUnit)
-{
-    EXPECT_EQ(legendCaption(ChannelKind::RelativeHumidity, "H", 55.5, ","),
-              "Wilgotność względna H [55,500 %]");
-    EXPECT_EQ(legendCaption(ChannelKind::DewPoint, "D", -0.0004, "."),
-              "Temp. punktu rosy D [-0.000 °C]");
-    EXPECT_EQ(legendCaption(ChannelKind::VapourContent, "V", 1234.5678, "."),
-              "Zawartość pary wodnej V [1234.568 ppm]");
-    EXPECT_EQ(legendCaption(ChannelKind::RadiationWm2, "R", std::nullopt, "."), "Promieniowanie R");
-    EXPECT_EQ(legendCaption(ChannelKind::RadiationKlx, "R", 1, "."),
-              "Promieniowanie R [1.000 kLx]");
-    EXPECT_EQ(legendCaption(ChannelKind::RadiationUmol, "R", 1, "."),
-              "Promieniowanie R [1.000 µmol/sm2]");
-    EXPECT_EQ(legendCaption(ChannelKind::WindSpeed, "S", 2.0625, "."), "Prędkość S [2.062 m/s]");
-    EXPECT_EQ(legendCaption(ChannelKind::WindDirection, "W", 270, "."), "Kierunek W [270.000 °]");
     EXPECT_EQ(legendCaption(ChannelKind::Pressure, "100% %s", 1013, "."),
               "Ciśnienie 100% %s [1013.000 hPa]")
         << "a name is text, never a format";
+    EXPECT_EQ(legendCaption(ChannelKind::DewPoint, "D", -0.0004, "."),
+              "Temp. punktu rosy D [-0.000 °C]");
 }
 
 } // namespace

@@ -7,196 +7,126 @@ namespace {
 
 using Segment = std::pair<CPoint, CPoint>;
 
-// Ten rows on a 398 x 385 rectangle with the temperature axis at -20..10: the plot band is
-// 30..330, rows stand 40 apart from x = 36 and a value v lies at y = 330 - 10 (v + 20), so
-// the vertex of offset k and value v is (36 + 40 k, 130 - 10 v).
-class SeriesTest : public ::testing::Test
+// The lines of the temperature channel 0, without the legend's stroke (at y 12).
+std::vector<Segment> seriesOf(CChartCtrl &chart, const CRect &rect)
 {
-protected:
-    static CPoint vertex(int offset, int value) { return {36 + 40 * offset, 130 - 10 * value}; }
-
-    std::vector<Segment> draw(const Values &values, int maxPoints)
-    {
-        loadRows(chart, static_cast<int>(values.size()), {{ChannelKind::Temperature, "T", values}});
-        chart.SetMaxPoints(maxPoints);
-        chart.RenderAsShown(dc, {0, 0, 398, 385});
-        std::vector<Segment> segments;
-        for (const Primitive &line :
-             linesOfColor(dc, chart.channelColor(ChannelKind::Temperature, 0)))
-            if (line.pen.lopnWidth == 2 && line.from.y != 12) // not the legend's stroke
-                segments.emplace_back(line.from, line.to);
-        return segments;
-    }
-
-    static Values ramp() { return {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}; }
-
-    CChartCtrl chart;
     CRecordingDC dc;
-};
-
-TEST_F(SeriesTest, DrawAllJoinsEveryValue)
-{
-    const auto segments = draw(ramp(), 0);
-    ASSERT_EQ(segments.size(), 9u);
-    for (int k = 0; k < 9; ++k)
-        EXPECT_EQ(segments[k], (Segment{vertex(k, k), vertex(k + 1, k + 1)})) << k;
-}
-
-TEST_F(SeriesTest, ApproximationDrawsTheMeanOfEachGroupOfThree)
-{
-    const auto segments = draw(ramp(), 3);
-    // G = 9 / 3 = 3: vertices at 0 (value 0), 3 (mean of 1..3), 6 (4..6) and 9 (7..9).
-    ASSERT_EQ(segments.size(), 3u);
-    EXPECT_EQ(segments[0], (Segment{vertex(0, 0), vertex(3, 2)}));
-    EXPECT_EQ(segments[1], (Segment{vertex(3, 2), vertex(6, 5)}));
-    EXPECT_EQ(segments[2], (Segment{vertex(6, 5), vertex(9, 8)}));
-}
-
-TEST_F(SeriesTest, MorePointsThanRowsDrawsEveryValue)
-{
-    const auto segments = draw(ramp(), 20);
-    ASSERT_EQ(segments.size(), 9u);
-    EXPECT_EQ(segments[4], (Segment{vertex(4, 4), vertex(5, 5)}));
-}
-
-TEST_F(SeriesTest, DrawAllBreaksTheLineAtAMissingValue)
-{
-    Values values = ramp();
-    values[5].reset();
-    const auto segments = draw(values, 0);
-    const std::vector<Segment> expected = {
-        {vertex(0, 0), vertex(1, 1)}, {vertex(1, 1), vertex(2, 2)}, {vertex(2, 2), vertex(3, 3)},
-        {vertex(3, 3), vertex(4, 4)}, {vertex(6, 6), vertex(7, 7)}, {vertex(7, 7), vertex(8, 8)},
-        {vertex(8, 8), vertex(9, 9)}};
-    EXPECT_EQ(segments, expected);
-}
-
-TEST_F(SeriesTest, ApproximationClosesAGroupEarlyAtAMissingValueAndGoesOn)
-{
-    Values values = ramp();
-    values[5].reset();
-    const auto segments = draw(values, 3);
-    const std::vector<Segment> expected = {
-        {vertex(0, 0), vertex(3, 2)}, // mean of 1..3
-        {vertex(3, 2), vertex(4, 4)}, // row 4 alone, closed by the gap at 5
-        {vertex(4, 4), vertex(8, 7)}, // mean of 6..8
-        {vertex(8, 7), vertex(9, 9)}, // the last row closes a group of one
-    };
-    EXPECT_EQ(segments, expected);
-}
-
-TEST_F(SeriesTest, ApproximationBreaksTheLineAtAGapRightAfterAVertex)
-{
-    Values values = ramp();
-    values[4].reset();
-    values[5].reset();
-    const auto segments = draw(values, 3);
-    // After the vertex at 3 the gap finds no open group: the line restarts at row 6.
-    const std::vector<Segment> expected = {{vertex(0, 0), vertex(3, 2)},
-                                           {vertex(6, 6), vertex(9, 8)}};
-    EXPECT_EQ(segments, expected);
-}
-
-TEST_F(SeriesTest, LineStartsAtTheFirstRowWithAValue)
-{
-    Values values = ramp();
-    values[0].reset();
-    values[1].reset();
-    const auto segments = draw(values, 0);
-    ASSERT_EQ(segments.size(), 7u);
-    EXPECT_EQ(segments.front().first, vertex(2, 2));
-    EXPECT_EQ(chart.meanCount(ChannelKind::Temperature, 0), 8);
-    EXPECT_DOUBLE_EQ(chart.meanSum(ChannelKind::Temperature, 0), 44);
-}
-
-TEST_F(SeriesTest, TrailingGapClosesTheOpenGroup)
-{
-    Values values = ramp();
-    values[9].reset();
-    const auto segments = draw(values, 3);
-    // Vertices 0, 3, 6; rows 7 and 8 form an open group that the gap at 9 closes at 8.
-    ASSERT_EQ(segments.size(), 3u);
-    EXPECT_EQ(segments[2], (Segment{vertex(6, 5), CPoint{36 + 320, 130 - 75}}));
-}
-
-TEST(SeriesMappingTest, ValueZeroAtOffsetFiveMapsTo217And102)
-{
-    CChartCtrl chart;
-    loadRows(chart, 11, {{ChannelKind::Temperature, "T", constant(11, 0)}});
-    CRecordingDC dc;
-    chart.RenderAsShown(dc, {0, 0, 400, 300});
-    const auto lines = linesOfColor(dc, chart.channelColor(ChannelKind::Temperature, 0));
-    ASSERT_GE(lines.size(), 10u);
-    // p = 362 / 10 = 36.2, u = 215 / 30: x = trunc(36 + 181) and y = 245 - trunc(143.33).
-    EXPECT_EQ(lines[4].to, (CPoint{217, 102}));
-    EXPECT_EQ(lines[5].from, (CPoint{217, 102}));
-}
-
-// Two rows on the 400 x 300 rectangle: x 36 and 398, plotBottom 245, -20..10 over 215 rows.
-std::vector<Primitive> twoValueSegments(double first, double second)
-{
-    CChartCtrl chart;
-    loadRows(chart, 2, {{ChannelKind::Temperature, "T", {first, second}}});
-    CRecordingDC dc;
-    chart.RenderAsShown(dc, {0, 0, 400, 300});
-    std::vector<Primitive> segments;
+    chart.RenderAsShown(dc, rect);
+    std::vector<Segment> segments;
     for (const Primitive &line : linesOfColor(dc, chart.channelColor(ChannelKind::Temperature, 0)))
         if (line.from.y != 12)
-            segments.push_back(line);
+            segments.emplace_back(line.from, line.to);
     return segments;
 }
 
-TEST(SeriesClippingTest, LineIntoTheBottomEdgeIsCutThere)
+TEST(SeriesTest, DrawAllAndApproximationVerticesAndGapsOfTenRows)
 {
-    // 0 at (36, 102); -30 at (398, 316), below plotBottom 245. Slope a = -214 / -362.
-    const auto segments = twoValueSegments(0, -30);
-    ASSERT_EQ(segments.size(), 1u);
-    EXPECT_EQ(segments[0].from, (CPoint{36, 102}));
-    EXPECT_EQ(segments[0].to, (CPoint{277, 245})); // trunc(245 / a - b / a) = trunc(277.897)
+    // Ten rows 0..9 on 398 x 385 with the axis at -20..10: rows stand 40 apart from x = 36 and
+    // value v lies at y = 130 - 10 v.
+    const auto v = [](int offset, double value) {
+        return CPoint{36 + 40 * offset, 130 - static_cast<int>(10 * value)};
+    };
+    struct Case
+    {
+        const char *name;
+        int maxPoints;
+        std::vector<int> missing;
+        std::vector<Segment> expected;
+    };
+    std::vector<Segment> everyValue;
+    for (int k = 0; k < 9; ++k)
+        everyValue.emplace_back(v(k, k), v(k + 1, k + 1));
+    const Case cases[] = {
+        {"draw-all joins every value", 0, {}, everyValue},
+        {"more points than rows draws every value", 20, {}, everyValue},
+        // G = 9 / 3: vertices at 0, 3 (mean of 1..3), 6 (4..6) and 9 (7..9).
+        {"approximation by groups of three",
+         3,
+         {},
+         {{v(0, 0), v(3, 2)}, {v(3, 2), v(6, 5)}, {v(6, 5), v(9, 8)}}},
+        {"draw-all breaks at a gap",
+         0,
+         {5},
+         {{v(0, 0), v(1, 1)},
+          {v(1, 1), v(2, 2)},
+          {v(2, 2), v(3, 3)},
+          {v(3, 3), v(4, 4)},
+          {v(6, 6), v(7, 7)},
+          {v(7, 7), v(8, 8)},
+          {v(8, 8), v(9, 9)}}},
+        // Row 4 alone is closed by the gap at 5; the last row closes a group of one.
+        {"a gap closes a group early",
+         3,
+         {5},
+         {{v(0, 0), v(3, 2)}, {v(3, 2), v(4, 4)}, {v(4, 4), v(8, 7)}, {v(8, 7), v(9, 9)}}},
+        // After the vertex at 3 the gap finds no open group: the line restarts at row 6.
+        {"a gap right after a vertex", 3, {4, 5}, {{v(0, 0), v(3, 2)}, {v(6, 6), v(9, 8)}}},
+        {"the line starts at the first value",
+         0,
+         {0, 1},
+         std::vector<Segment>(everyValue.begin() + 2, everyValue.end())},
+        // Rows 7 and 8 form an open group that the gap at 9 closes at 8.
+        {"a trailing gap closes the open group",
+         3,
+         {9},
+         {{v(0, 0), v(3, 2)}, {v(3, 2), v(6, 5)}, {v(6, 5), v(8, 7.5)}}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        Values values = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+        for (int row : c.missing)
+            values[static_cast<std::size_t>(row)].reset();
+        CChartCtrl chart;
+        loadRows(chart, 10, {{ChannelKind::Temperature, "T", values}});
+        chart.SetMaxPoints(c.maxPoints);
+        EXPECT_EQ(seriesOf(chart, {0, 0, 398, 385}), c.expected);
+    }
 }
 
-TEST(SeriesClippingTest, LineFromAboveTheTopIsCutAtTheTop)
+TEST(SeriesTest, ValueZeroAtOffsetFiveMapsTo217And102)
 {
-    // 20 at y = 245 - trunc(286.67) = -41, above plotTop 30; 0 at y 102.
-    const auto segments = twoValueSegments(20, 0);
-    ASSERT_EQ(segments.size(), 1u);
-    EXPECT_EQ(segments[0].from.y, 30);
-    EXPECT_EQ(segments[0].to, (CPoint{398, 102}));
+    CChartCtrl chart;
+    loadRows(chart, 11, {{ChannelKind::Temperature, "T", constant(11, 0)}});
+    const auto lines = seriesOf(chart, {0, 0, 400, 300});
+    ASSERT_EQ(lines.size(), 10u);
+    // p = 362 / 10 = 36.2, u = 215 / 30: x = trunc(36 + 181) and y = 245 - trunc(143.33).
+    EXPECT_EQ(lines[4].second, (CPoint{217, 102}));
+    EXPECT_EQ(lines[5].first, (CPoint{217, 102}));
 }
 
-TEST(SeriesClippingTest, LineFromTheMinimumDownwardsKeepsNothingBelowTheBand)
+TEST(SeriesTest, LinesLeavingThePlotBandAreCutAtItsEdgesWithoutOverflow)
 {
-    // -20 lies on plotBottom, -30 below it: what is left of the line is its start point.
-    EXPECT_TRUE(twoValueSegments(-20, -30).empty());
-    EXPECT_TRUE(twoValueSegments(-30, -40).empty()) << "both ends below the band";
-    EXPECT_TRUE(twoValueSegments(15, 30).empty()) << "both ends above the band";
+    // Two rows on 400 x 300: x 36 and 398, the band 30..245, -20..10 over 215 pixels.
+    struct Case
+    {
+        double first, second;
+        std::vector<Segment> expected;
+    };
+    const Case cases[] = {
+        // 0 at (36, 102); -30 at (398, 316): cut at trunc(245 / a - b / a) = 277.
+        {0, -30, {{{36, 102}, {277, 245}}}},
+        // 20 at y = -41, above the top.
+        {20, 0, {{{215, 30}, {398, 102}}}},
+        {-40, 30, {{{139, 245}, {294, 30}}}},
+        // What is left of a line from the minimum downwards is its start point; lines with
+        // both ends beyond one edge leave nothing.
+        {-20, -30, {}},
+        {-30, -40, {}},
+        {15, 30, {}},
+        // 1e300 maps far beyond any int: the row saturates and the line is almost upright,
+        // drawn from its top.
+        {0, 1e300, {{{36, 30}, {36, 102}}}},
+        {-1e300, 0, {{{397, 245}, {398, 102}}}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.first << " to " << c.second);
+        CChartCtrl chart;
+        loadRows(chart, 2, {{ChannelKind::Temperature, "T", {c.first, c.second}}});
+        EXPECT_EQ(seriesOf(chart, {0, 0, 400, 300}), c.expected);
+    }
 }
 
-TEST(SeriesClippingTest, AbsurdReadingsAreCutAtTheEdgeWithoutOverflow)
-{
-    // 1e300 maps far beyond any int; the row saturates and the line, cut at the top, is
-    // almost upright: x = trunc(36.00002). Upright lines are drawn from their top.
-    const auto up = twoValueSegments(0, 1e300);
-    ASSERT_EQ(up.size(), 1u);
-    EXPECT_EQ(up[0].from, (CPoint{36, 30}));
-    EXPECT_EQ(up[0].to, (CPoint{36, 102}));
-    const auto down = twoValueSegments(-1e300, 0);
-    ASSERT_EQ(down.size(), 1u);
-    EXPECT_EQ(down[0].from.y, 245);
-    EXPECT_EQ(down[0].to, (CPoint{398, 102}));
-}
-
-TEST(SeriesClippingTest, LineCrossingTheWholeBandIsCutAtBothEdges)
-{
-    const auto segments = twoValueSegments(-40, 30);
-    ASSERT_EQ(segments.size(), 1u);
-    EXPECT_EQ(segments[0].from.y, 245);
-    EXPECT_EQ(segments[0].to.y, 30);
-    EXPECT_GT(segments[0].from.x, 36);
-    EXPECT_LT(segments[0].to.x, 398);
-}
-
-TEST(SeriesOrderTest, KindsAreDrawnInTheirOrderAndBinaryInputsOnTheirOwnAxis)
+TEST(SeriesTest, KindsAreDrawnInTheirOrderAndBinaryInputsOnTheirOwnAxis)
 {
     CChartCtrl chart;
     loadRows(chart, 3,
@@ -230,7 +160,7 @@ TEST(SeriesOrderTest, KindsAreDrawnInTheirOrderAndBinaryInputsOnTheirOwnAxis)
     EXPECT_TRUE(binAxis);
 }
 
-TEST(SeriesMeansTest, SumsCoverTheWindowOfShownChannelsOnly)
+TEST(SeriesTest, MeanSumsCoverTheWindowOfShownChannelsOnly)
 {
     CChartCtrl chart;
     loadRows(chart, 6,

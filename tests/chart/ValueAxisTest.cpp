@@ -4,120 +4,89 @@
 namespace zyfo::test {
 namespace {
 
-// DrawText primitives, the unit captions and tick labels of the value axes.
-std::vector<Primitive> axisTexts(const CRecordingDC &dc)
+// One channel of `kind` shown over viewMinimum..viewMaximum on a 400 x 385 rectangle: the plot
+// band is 300 high (30..330).
+struct AxisRender
 {
-    return dc.primitives(Primitive::Kind::DrawText);
-}
-
-std::vector<std::string> textsOf(const std::vector<Primitive> &texts)
-{
-    std::vector<std::string> result;
-    for (const Primitive &p : texts)
-        result.push_back(p.text);
-    return result;
-}
-
-// A chart of one channel of `kind` whose plot band is 300 high (30..330) on a 400 x 385 rectangle.
-class ValueAxisTest : public ::testing::Test
-{
-protected:
-    void load(ChannelKind kind, int viewMinimum, int viewMaximum, bool grid = false)
+    AxisRender(ChannelKind kind, int viewMinimum, int viewMaximum, bool grid = false)
     {
         loadRows(chart, 3, {{kind, "K", constant(3, 0)}});
         GroupView &view = chart.file().groupView(unitGroupOf(kind));
         view.viewMinimum = viewMinimum;
         view.viewMaximum = viewMaximum;
         view.grid = grid;
-        chart.settings().showMeans = 0;
-    }
-
-    std::vector<Primitive> render()
-    {
         chart.RenderAsShown(dc, {0, 0, 400, 385});
-        std::vector<Primitive> texts;
-        // The legend's caption comes last and does not belong to the axis.
-        for (const Primitive &p : axisTexts(dc))
+        // The unit caption and the tick labels; the legend's caption is aligned otherwise.
+        for (const Primitive &p : dc.primitives(Primitive::Kind::DrawText))
             if (p.format == (DT_CENTER | DT_VCENTER | DT_SINGLELINE))
                 texts.push_back(p);
-        return texts;
+        lines = dc.primitives(Primitive::Kind::Line);
     }
 
     CChartCtrl chart;
     CRecordingDC dc;
+    std::vector<Primitive> texts;
+    std::vector<Primitive> lines;
 };
 
-TEST_F(ValueAxisTest, RangeMinus20To10OnA300HighPlotTicksEvery5)
+TEST(ValueAxisTest, TickStepsLabelsAndPositionsOfTheWorkedRanges)
 {
-    load(ChannelKind::Temperature, -20, 10);
-    const auto texts = render();
-    ASSERT_EQ(texts.size(), 8u);
-    EXPECT_EQ(texts[0].text, "°C");
-    EXPECT_EQ(texts[0].rect, (CRect{0, 0, 45, 25}));
-    EXPECT_EQ(textsOf({texts.begin() + 1, texts.end()}),
-              (std::vector<std::string>{"-20", "-15", "-10", "-5", "0", "5", "10"}));
-    // u = 300 / 30 = 10 pixels per unit: tick v at y = 330 - 10 (v + 20).
-    for (std::size_t i = 1; i < texts.size(); ++i) {
-        const int y = 330 - 50 * static_cast<int>(i - 1);
-        EXPECT_EQ(texts[i].rect, (CRect{10, y - 7, 35, y + 7})) << texts[i].text;
-        EXPECT_TRUE(texts[i].opaque) << "labels fill their cells with the background";
-        EXPECT_EQ(texts[i].bkColor, RGB(0, 0, 0));
-        EXPECT_EQ(texts[i].color, RGB(255, 255, 255));
+    struct Case
+    {
+        ChannelKind kind;
+        int minimum, maximum;
+        const char *unit;
+        int unitWidth;
+        int firstTick, step, lastTick;
+        int firstY, pixelsPerStep;
+        CPoint rightEdgeFrom; // where the band's right edge line starts
+    };
+    const Case cases[] = {
+        // u = 300 / 30 = 10 pixels per unit: tick v at y = 330 - 10 (v + 20).
+        {ChannelKind::Temperature, -20, 10, "°C", 45, -20, 5, 10, 330, 50, {35, 30}},
+        // u = 2.5, step 10, and nothing above 100 %.
+        {ChannelKind::RelativeHumidity, 0, 120, "%", 45, 0, 10, 100, 330, 25, {35, 30}},
+        // The first tick is the first step multiple not below the minimum.
+        {ChannelKind::Temperature, -3, 27, "°C", 45, 0, 5, 25, 300, 50, {35, 30}},
+        // 0.1 pixel per unit: step 200.
+        {ChannelKind::Pressure, 0, 3000, "hPa", 45, 0, 200, 3000, 330, 20, {35, 30}},
+        // An empty range makes one unit the whole band: 6 lies on the top edge, 7 beyond it.
+        {ChannelKind::Temperature, 5, 5, "°C", 45, 5, 1, 6, 330, 300, {35, 30}},
+        // The micromole band is wider and its right edge starts lower.
+        {ChannelKind::RadiationUmol, 0, 1, "µmol/sm2", 65, 0, 1, 1, 330, 300, {55, 31}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::to_string(c.minimum) + ".." + std::to_string(c.maximum));
+        const AxisRender axis(c.kind, c.minimum, c.maximum);
+        const std::size_t ticks = static_cast<std::size_t>((c.lastTick - c.firstTick) / c.step) + 1;
+        ASSERT_EQ(axis.texts.size(), ticks + 1);
+        EXPECT_EQ(axis.texts[0].text, c.unit);
+        EXPECT_EQ(axis.texts[0].rect, (CRect{0, 0, c.unitWidth, 25}));
+        for (std::size_t i = 0; i < ticks; ++i) {
+            const Primitive &label = axis.texts[i + 1];
+            const int y = c.firstY - c.pixelsPerStep * static_cast<int>(i);
+            EXPECT_EQ(label.text, std::to_string(c.firstTick + c.step * static_cast<int>(i)));
+            EXPECT_EQ(label.rect.top, y - 7) << label.text;
+            EXPECT_EQ(label.rect.bottom, y + 7) << label.text;
+        }
+        ASSERT_GE(axis.lines.size(), 2u);
+        EXPECT_EQ(axis.lines[0].from, (CPoint{10, 31}));
+        EXPECT_EQ(axis.lines[0].to, (CPoint{10, 331})) << "one pixel below the plot";
+        EXPECT_EQ(axis.lines[1].from, c.rightEdgeFrom);
+        EXPECT_EQ(axis.lines[1].to, (CPoint{c.rightEdgeFrom.x, 331}));
     }
 }
 
-TEST_F(ValueAxisTest, HumidityLabelsStopAt100)
+TEST(ValueAxisTest, LabelsFillTheirCellsAndGridDotsRunEvery5UnitsAtEachTick)
 {
-    load(ChannelKind::RelativeHumidity, 0, 120);
-    const auto texts = render();
-    // u = 2.5, step 10: 0, 10, ..., 100 and nothing above.
-    ASSERT_EQ(texts.size(), 12u);
-    EXPECT_EQ(texts[0].text, "%");
-    EXPECT_EQ(texts[1].text, "0");
-    EXPECT_EQ(texts.back().text, "100");
-    EXPECT_EQ(texts.back().rect.top, 330 - 250 - 7);
-}
-
-TEST_F(ValueAxisTest, FirstTickIsTheFirstStepMultipleNotBelowTheMinimum)
-{
-    load(ChannelKind::Temperature, -3, 27);
-    const auto texts = render();
-    ASSERT_GE(texts.size(), 2u);
-    EXPECT_EQ(texts[1].text, "0");
-    EXPECT_EQ(texts[1].rect.top, 330 - 30 - 7);
-    EXPECT_EQ(texts.back().text, "25");
-}
-
-TEST_F(ValueAxisTest, StepGrowsAsUnitsShrink)
-{
-    // 300 pixels over 3000 units: 0.1 pixel per unit gives a step of 200.
-    load(ChannelKind::Pressure, 0, 3000);
-    const auto texts = render();
-    ASSERT_GE(texts.size(), 3u);
-    EXPECT_EQ(texts[0].text, "hPa");
-    EXPECT_EQ(texts[1].text, "0");
-    EXPECT_EQ(texts[2].text, "200");
-    EXPECT_EQ(texts.back().text, "3000");
-}
-
-TEST_F(ValueAxisTest, EmptyRangeMakesOneUnitTheWholeBand)
-{
-    load(ChannelKind::Temperature, 5, 5);
-    const auto texts = render();
-    // u = 300 >= 25: step 1; tick 5 at the bottom, tick 6 on the top edge, 7 beyond it.
-    ASSERT_EQ(texts.size(), 3u);
-    EXPECT_EQ(texts[1].text, "5");
-    EXPECT_EQ(texts[1].rect.top, 330 - 7);
-    EXPECT_EQ(texts[2].text, "6");
-    EXPECT_EQ(texts[2].rect.top, 30 - 7);
-}
-
-TEST_F(ValueAxisTest, GridDotsEvery5UnitsFromAxesEndAtEachTick)
-{
-    load(ChannelKind::Temperature, -20, 10, true);
-    render();
+    const AxisRender axis(ChannelKind::Temperature, -20, 10, true);
+    ASSERT_EQ(axis.texts.size(), 8u);
+    EXPECT_EQ(axis.texts[1].rect, (CRect{10, 323, 35, 337}));
+    EXPECT_TRUE(axis.texts[1].opaque);
+    EXPECT_EQ(axis.texts[1].bkColor, RGB(0, 0, 0));
+    EXPECT_EQ(axis.texts[1].color, RGB(255, 255, 255));
     std::vector<Primitive> dots;
-    for (const Primitive &p : dc.primitives(Primitive::Kind::Line))
+    for (const Primitive &p : axis.lines)
         if (p.to.x == p.from.x + 1 && p.to.y == p.from.y && p.pen.lopnWidth == 1)
             dots.push_back(p);
     // x = 35, 40, ..., 390 (< 400 - 5): 72 dots on each of 7 ticks.
@@ -126,30 +95,6 @@ TEST_F(ValueAxisTest, GridDotsEvery5UnitsFromAxesEndAtEachTick)
     EXPECT_EQ(dots[71].from, (CPoint{390, 330}));
     EXPECT_EQ(dots.back().from, (CPoint{390, 30}));
     EXPECT_EQ(dots.front().pen.lopnColor, RGB(255, 255, 255));
-}
-
-TEST_F(ValueAxisTest, BandEdgesEndOnePixelBelowThePlot)
-{
-    load(ChannelKind::Temperature, -20, 10);
-    render();
-    const auto lines = dc.primitives(Primitive::Kind::Line);
-    ASSERT_GE(lines.size(), 2u);
-    EXPECT_EQ(lines[0].from, (CPoint{10, 31}));
-    EXPECT_EQ(lines[0].to, (CPoint{10, 331}));
-    EXPECT_EQ(lines[1].from, (CPoint{35, 30}));
-    EXPECT_EQ(lines[1].to, (CPoint{35, 331}));
-}
-
-TEST_F(ValueAxisTest, MicromoleBandIsWideAndItsRightEdgeStartsLower)
-{
-    load(ChannelKind::RadiationUmol, 0, 1);
-    const auto texts = render();
-    EXPECT_EQ(texts[0].text, "µmol/sm2");
-    EXPECT_EQ(texts[0].rect, (CRect{0, 0, 65, 25}));
-    const auto lines = dc.primitives(Primitive::Kind::Line);
-    ASSERT_GE(lines.size(), 2u);
-    EXPECT_EQ(lines[1].from, (CPoint{55, 31}));
-    EXPECT_EQ(lines[1].to, (CPoint{55, 331}));
 }
 
 } // namespace
