@@ -12,13 +12,13 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <regex>
 
 namespace zyfo {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::readAll;
 using testing::runTool;
 using testing::ToolOutput;
 
@@ -53,12 +53,6 @@ protected:
     }
 
     std::string path(const std::string &name) const { return (m_dir / name).string(); }
-
-    static std::string readAll(const std::string &file)
-    {
-        std::ifstream in(file, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
 
     // The PNG the program's own chart control draws for the data file with `settings`.
     std::string expectedPng(const ChartSettings &settings, int width, int height)
@@ -119,30 +113,28 @@ TEST_F(ChartExportToolTest, SavedSettingsColourAndLabelTheChart)
     EXPECT_EQ(readAll(out), expectedPng(saved, 1600, 900)) << "default size 1600 x 900";
 }
 
-TEST_F(ChartExportToolTest, SvgKeepsEveryPrimitiveAtItsDeviceCoordinates)
+TEST_F(ChartExportToolTest, SvgAndPdfAreVectorDrawingsOfTheChartsSize)
 {
-    const std::string out = path("chart.svg");
-    const ToolOutput run = runTool(kExport, {"--chart", out, "--size", "800x500", m_data});
-    ASSERT_EQ(run.exitCode, 0) << run.err;
-    const std::string svg = readAll(out);
+    const std::string svgPath = path("chart.svg");
+    const ToolOutput svgRun = runTool(kExport, {"--chart", svgPath, "--size", "800x500", m_data});
+    ASSERT_EQ(svgRun.exitCode, 0) << svgRun.err;
+    const std::string svg = readAll(svgPath);
     EXPECT_NE(svg.find("width=\"800\" height=\"500\""), std::string::npos);
     EXPECT_NE(svg.find(">°C</text>"), std::string::npos);
     EXPECT_NE(svg.find(">Temperatura RT-350 nr 1</text>"), std::string::npos);
+    // Every primitive at its integer device coordinates.
     const std::regex line(R"re(<line x1="-?\d+" y1="-?\d+" x2="-?\d+" y2="-?\d+")re");
     EXPECT_GT(
         std::distance(std::sregex_iterator(svg.begin(), svg.end(), line), std::sregex_iterator()),
         100);
     EXPECT_EQ(svg.find("<image"), std::string::npos);
-}
 
-TEST_F(ChartExportToolTest, PdfIsOneVectorPageOfTheChartsSize)
-{
-    const std::string out = path("chart.PDF");
-    const ToolOutput run = runTool(kExport, {"--chart", out, "--size", "960x480", m_data});
-    ASSERT_EQ(run.exitCode, 0) << run.err;
-    const std::string pdf = readAll(out);
+    const std::string pdfPath = path("chart.PDF");
+    const ToolOutput pdfRun = runTool(kExport, {"--chart", pdfPath, "--size", "960x480", m_data});
+    ASSERT_EQ(pdfRun.exitCode, 0) << pdfRun.err;
+    const std::string pdf = readAll(pdfPath);
     EXPECT_EQ(pdf.rfind("%PDF", 0), 0u);
-    // 960 x 480 pixels at 96 per inch are 720 x 360 points.
+    // One page: 960 x 480 pixels at 96 per inch are 720 x 360 points.
     EXPECT_TRUE(std::regex_search(pdf, std::regex(R"(/MediaBox \[0 0 720(\.0*)? 360(\.0*)?\])")));
     EXPECT_EQ(pdf.find("/Subtype /Image"), std::string::npos) << "drawn, not a picture";
 }

@@ -3,13 +3,11 @@
 #include "CivilTime.h"
 #include "FileGeneration.h"
 #include "GeneratedRecords.h"
+#include "ToolProcess.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <set>
 
 namespace zyfo {
@@ -17,6 +15,7 @@ namespace {
 
 using testing::decodeRecords;
 using testing::entriesOf;
+using testing::readAll;
 
 std::string generate(const GeneratorOptions &options, int records)
 {
@@ -27,48 +26,29 @@ std::string generate(const GeneratorOptions &options, int records)
     return out;
 }
 
-std::string readAll(const std::filesystem::path &path)
+TEST(CivilTime, ParsesBothFormsRejectsImpossibleMomentsAndRoundTrips)
 {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-TEST(CivilTime, ParsesBothFormsAndRejectsImpossibleMoments)
-{
-    const auto compact = CivilTime::parse("20240229235959");
-    ASSERT_TRUE(compact);
-    EXPECT_EQ(compact->day, 29);
-    EXPECT_EQ(compact->second, 59);
-    const auto separated = CivilTime::parse("2006-05-12T13:45:00");
-    ASSERT_TRUE(separated);
-    EXPECT_EQ(separated->hour, 13);
-
+    EXPECT_EQ(CivilTime::parse("2006-05-12T13:45:00")->hour, 13);
     for (const char *bad :
          {"20230229000000", "2006-13-01 00:00:00", "2006-05-12 24:00:00", "0999-01-01 00:00:00",
           "2006-05-12", "2006051213450x", "2006/05/12 13:45:00"})
         EXPECT_FALSE(CivilTime::parse(bad)) << bad;
-}
-
-TEST(CivilTime, SecondsRoundTripAcrossLeapDaysAndCenturies)
-{
-    for (const char *text : {"19700101000000", "19691231235959", "20000229120000", "21000301000000",
-                             "99991231235959", "16000101000000"}) {
-        const CivilTime t = *CivilTime::parse(text);
-        const CivilTime back = CivilTime::fromSeconds(t.toSeconds());
+    for (const char *text : {"20240229235959", "19700101000000", "19691231235959", "20000229120000",
+                             "21000301000000", "99991231235959", "16000101000000"}) {
         std::string stamp;
-        back.appendStamp(stamp);
+        CivilTime::fromSeconds(CivilTime::parse(text)->toSeconds()).appendStamp(stamp);
         EXPECT_EQ(stamp, text);
     }
     EXPECT_EQ(CivilTime::parse("19700102000000")->toSeconds(), 86400);
     EXPECT_EQ(CivilTime::parse("20241231000000")->dayOfYear(), 365);
 }
 
-TEST(Generator, EveryRecordPassesItsCheckAndCarriesTheStationsEntries)
+TEST(Generator, RecordsPassTheirCheckAndCarryPlausibleDistinctChannels)
 {
     GeneratorOptions options;
     options.missingProbability = 0.0;
     options.gapProbability = 0.0;
-    const std::vector<testing::DecodedRecord> records = decodeRecords(generate(options, 200));
+    const auto records = decodeRecords(generate(options, 200));
     ASSERT_EQ(records.size(), 200u);
     for (const auto &record : records) {
         EXPECT_TRUE(record.checkPasses) << record.body;
@@ -79,22 +59,16 @@ TEST(Generator, EveryRecordPassesItsCheckAndCarriesTheStationsEntries)
     EXPECT_EQ(first[5].rfind("11,2,47,", 0), 0u); // barometer in Pa
     EXPECT_EQ(first[13].rfind("6,1,37,", 0), 0u); // last point of the module
     EXPECT_EQ(records[1].body.substr(0, 14), "20060512000100");
-}
 
-TEST(Generator, StationChannelsHaveDistinctKeysAndPlausibleValues)
-{
-    GeneratorOptions options;
     options.entries = 35;
-    options.missingProbability = 0.0;
     options.periodSeconds = 600;
-    const auto records = decodeRecords(generate(options, 3 * 144));
+    const auto days = decodeRecords(generate(options, 3 * 144));
     std::set<std::string> keys;
-    for (const std::string &entry : entriesOf(records.front().body))
+    for (const std::string &entry : entriesOf(days.front().body))
         keys.insert(entry.substr(0, entry.find(',', entry.find(',', entry.find(',') + 1) + 1)));
     EXPECT_EQ(keys.size(), 35u) << "device, number and kind code make each channel unique";
-
     double lowest = 1e9, highest = -1e9;
-    for (const auto &record : records) {
+    for (const auto &record : days) {
         for (const std::string &entry : entriesOf(record.body)) {
             if (entry.rfind("4,1,26,", 0) == 0) {
                 const double rh = std::stod(entry.substr(7));
@@ -102,9 +76,8 @@ TEST(Generator, StationChannelsHaveDistinctKeysAndPlausibleValues)
                 EXPECT_LE(rh, 100.0);
             }
             if (entry.rfind("14,1,25,", 0) == 0) {
-                const double t = std::stod(entry.substr(8));
-                lowest = std::min(lowest, t);
-                highest = std::max(highest, t);
+                lowest = std::min(lowest, std::stod(entry.substr(8)));
+                highest = std::max(highest, std::stod(entry.substr(8)));
             }
         }
     }
@@ -162,60 +135,49 @@ TEST(Generator, DamageBreaksTheCheckOrAddsNoiseBeforeAWholeRecord)
         std::string out;
         const RecordDamage kind = generator.appendNext(out);
         seen.insert(kind);
-        const std::string stamp = [&] {
-            std::string s;
-            CivilTime::fromSeconds(options.start.toSeconds() + 60 * i).appendStamp(s);
-            return s;
-        }();
+        std::string stamp;
+        CivilTime::fromSeconds(options.start.toSeconds() + 60 * i).appendStamp(stamp);
         std::string decoded = out;
         for (char &c : decoded)
             c = static_cast<char>(negateByte(static_cast<std::uint8_t>(c)));
+        const auto records = decodeRecords(out);
         if (kind == RecordDamage::Torn) {
             const std::size_t kept = std::min<std::size_t>(decoded.size(), 14);
             EXPECT_EQ(decoded.substr(0, kept), stamp.substr(0, kept));
-            EXPECT_TRUE(decodeRecords(out).empty()) << "the check bytes never arrive";
+            EXPECT_TRUE(records.empty()) << "the check bytes never arrive";
         } else if (kind == RecordDamage::FlippedByte) {
-            const auto records = decodeRecords(out);
             EXPECT_TRUE(records.empty() || !records.front().checkPasses);
         } else {
             ASSERT_EQ(kind, RecordDamage::LineNoise);
             const std::size_t start = decoded.rfind(stamp);
             ASSERT_NE(start, std::string::npos);
             ASSERT_GT(start, 0u);
-            const auto records = decodeRecords(out.substr(start));
-            ASSERT_EQ(records.size(), 1u);
-            EXPECT_TRUE(records.front().checkPasses);
+            const auto whole = decodeRecords(out.substr(start));
+            ASSERT_EQ(whole.size(), 1u);
+            EXPECT_TRUE(whole.front().checkPasses);
         }
     }
     EXPECT_EQ(seen.size(), 3u);
-}
 
-TEST(Generator, StopsBeforeTheClockPassesYear9999)
-{
-    GeneratorOptions options;
-    options.start = *CivilTime::parse("99991231235900");
-    Generator generator(options);
+    GeneratorOptions last;
+    last.start = *CivilTime::parse("99991231235900");
+    Generator atTheEnd(last);
     std::string out;
-    EXPECT_NO_THROW(generator.appendNext(out));
-    EXPECT_THROW(generator.appendNext(out), std::out_of_range);
+    EXPECT_NO_THROW(atTheEnd.appendNext(out));
+    EXPECT_THROW(atTheEnd.appendNext(out), std::out_of_range) << "no clock past year 9999";
 }
 
-class FileGenerationTest : public ::testing::Test
+TEST(FileGeneration, SizeLimitAppendReplaceAndFailures)
 {
-protected:
-    void TearDown() override { std::filesystem::remove(m_path); }
-    std::filesystem::path m_path = std::filesystem::temp_directory_path() /
-                                   ("zydgen-test-" + std::to_string(::getpid()) + ".zyd");
-};
-
-TEST_F(FileGenerationTest, SizeLimitTakesWholeRecordsAndNeverMore)
-{
+    const std::string path = (std::filesystem::temp_directory_path() /
+                              ("zydgen-test-" + std::to_string(::getpid()) + ".zyd"))
+                                 .string();
     GeneratorOptions options;
     options.entries = 35;
     Generator generator(options);
-    const GenerationResult result = generateFile(generator, m_path, {-1, 100000}, false);
+    const GenerationResult result = generateFile(generator, path, {-1, 100000}, false);
     ASSERT_TRUE(result.ok) << result.error;
-    const std::string bytes = readAll(m_path);
+    const std::string bytes = readAll(path);
     EXPECT_EQ(static_cast<std::int64_t>(bytes.size()), result.bytes);
     EXPECT_LE(bytes.size(), 100000u);
     EXPECT_GT(bytes.size(), 100000u - 600u);
@@ -227,34 +189,24 @@ TEST_F(FileGenerationTest, SizeLimitTakesWholeRecordsAndNeverMore)
         covered += record.body.size() + 3;
     }
     EXPECT_EQ(covered, bytes.size()) << "the file ends with a whole record";
-}
 
-TEST_F(FileGenerationTest, AppendKeepsTheOldRecordsAndReplaceDropsThem)
-{
-    GeneratorOptions options;
-    Generator generator(options);
-    ASSERT_TRUE(generateFile(generator, m_path, {10, -1}, false).ok);
-    ASSERT_TRUE(generateFile(generator, m_path, {5, -1}, true).ok);
-    const auto both = decodeRecords(readAll(m_path));
-    ASSERT_EQ(both.size(), 15u);
+    Generator fresh(GeneratorOptions{});
+    ASSERT_TRUE(generateFile(fresh, path, {10, -1}, false).ok);
+    ASSERT_TRUE(generateFile(fresh, path, {5, -1}, true).ok);
+    const auto both = decodeRecords(readAll(path));
+    ASSERT_EQ(both.size(), 15u) << "append keeps the old records";
     EXPECT_EQ(both[10].body.substr(0, 14), "20060512001000") << "the clock runs on";
+    ASSERT_TRUE(generateFile(fresh, path, {3, -1}, false).ok);
+    EXPECT_EQ(decodeRecords(readAll(path)).size(), 3u) << "replace drops them";
+    std::filesystem::remove(path);
 
-    Generator fresh(options);
-    ASSERT_TRUE(generateFile(fresh, m_path, {3, -1}, false).ok);
-    EXPECT_EQ(decodeRecords(readAll(m_path)).size(), 3u);
-}
-
-TEST_F(FileGenerationTest, UnopenableOrFullTargetIsReportedAsAFailure)
-{
-    Generator generator(GeneratorOptions{});
     const GenerationResult missingDir =
-        generateFile(generator, "/nonexistent-dir/x.zyd", {10, -1}, false);
+        generateFile(fresh, "/nonexistent-dir/x.zyd", {10, -1}, false);
     EXPECT_FALSE(missingDir.ok);
     EXPECT_NE(missingDir.error.find("cannot open"), std::string::npos);
-
     if (!std::filesystem::exists("/dev/full"))
         GTEST_SKIP() << "no /dev/full here";
-    const GenerationResult full = generateFile(generator, "/dev/full", {20000, -1}, false);
+    const GenerationResult full = generateFile(fresh, "/dev/full", {20000, -1}, false);
     EXPECT_FALSE(full.ok);
     EXPECT_NE(full.error.find("cannot write"), std::string::npos);
 }

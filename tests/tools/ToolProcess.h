@@ -17,6 +17,13 @@ extern char **environ;
 
 namespace zyfo::testing {
 
+// The bytes of the file at `path` (empty when it cannot be read).
+inline std::string readAll(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
 struct ToolOutput
 {
     int exitCode = -1; // -1 when the tool did not exit normally
@@ -87,11 +94,6 @@ private:
         static int serial = 0;
         return "/tmp/zyfo-tool-" + std::to_string(::getpid()) + "-" + std::to_string(serial++) +
                "." + what;
-    }
-    static std::string readAll(const std::string &path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
     }
 
     pid_t m_pid = -1;

@@ -6,7 +6,6 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <thread>
 
 namespace zyfo {
@@ -14,6 +13,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::decodeRecords;
+using testing::readAll;
 using testing::runTool;
 using testing::ToolOutput;
 
@@ -22,21 +22,27 @@ const std::string kZydgen = ZYDGEN_PATH;
 class ZydgenToolTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        m_file = fs::temp_directory_path() /
-                 ("zydgen-" + std::to_string(::getpid()) + "-" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".zyd");
-    }
     void TearDown() override { fs::remove(m_file); }
 
-    std::string bytes() const
+    // Expects the file to hold only whole records that pass their check; returns how many.
+    std::size_t wholeRecords() const
     {
-        std::ifstream in(m_file, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
+        const std::string bytes = readAll(m_file);
+        std::size_t covered = 0;
+        const auto records = decodeRecords(bytes);
+        for (const auto &record : records) {
+            EXPECT_TRUE(record.checkPasses);
+            covered += record.body.size() + 3;
+        }
+        EXPECT_EQ(covered, bytes.size()) << "every split record was completed";
+        return records.size();
     }
 
-    fs::path m_file;
+    std::string m_file =
+        (fs::temp_directory_path() /
+         ("zydgen-" + std::to_string(::getpid()) + "-" +
+          ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".zyd"))
+            .string();
 };
 
 TEST_F(ZydgenToolTest, HelpAndBadArguments)
@@ -63,44 +69,30 @@ TEST_F(ZydgenToolTest, HelpAndBadArguments)
 TEST_F(ZydgenToolTest, RecordsStartAndPeriod)
 {
     ASSERT_EQ(runTool(kZydgen, {"--records", "12", "--start", "2024-02-28 23:00:00", "--period",
-                                "3600", "--gaps", "0", m_file.string()})
+                                "3600", "--gaps", "0", m_file})
                   .exitCode,
               0);
-    const auto records = decodeRecords(bytes());
+    const auto records = decodeRecords(readAll(m_file));
     ASSERT_EQ(records.size(), 12u);
     EXPECT_EQ(records[0].body.substr(0, 14), "20240228230000");
     EXPECT_EQ(records[1].body.substr(0, 14), "20240229000000") << "leap day";
     EXPECT_EQ(records[11].body.substr(0, 14), "20240229100000");
 }
 
-TEST_F(ZydgenToolTest, FollowAppendsWholeRecordsAlsoWhenWritesAreTorn)
+TEST_F(ZydgenToolTest, FollowAppendsWholeRecordsAlsoWhenWritesAreTornAndStopsOnASignal)
 {
-    const ToolOutput run = runTool(kZydgen, {"--records", "3", "--follow", "0.05", "--count", "6",
-                                             "--torn", "1", m_file.string()});
+    const ToolOutput run = runTool(
+        kZydgen, {"--records", "3", "--follow", "0.05", "--count", "6", "--torn", "1", m_file});
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    const auto records = decodeRecords(bytes());
-    ASSERT_EQ(records.size(), 9u);
-    std::size_t covered = 0;
-    for (const auto &record : records) {
-        EXPECT_TRUE(record.checkPasses);
-        covered += record.body.size() + 3;
-    }
-    EXPECT_EQ(covered, bytes().size()) << "every split record was completed";
-}
+    EXPECT_EQ(wholeRecords(), 9u);
 
-TEST_F(ZydgenToolTest, FollowStopsOnASignalAfterAWholeRecord)
-{
-    testing::ToolProcess logger(kZydgen, {"--follow", "0.02", "--torn", "0.5", m_file.string()});
+    fs::remove(m_file);
+    testing::ToolProcess logger(kZydgen, {"--follow", "0.02", "--torn", "0.5", m_file});
     std::this_thread::sleep_for(std::chrono::milliseconds(400));
     logger.signal(SIGTERM);
-    const ToolOutput run = logger.wait();
-    EXPECT_EQ(run.exitCode, 0) << run.err;
-    const auto records = decodeRecords(bytes());
-    EXPECT_GE(records.size(), 2u);
-    std::size_t covered = 0;
-    for (const auto &record : records)
-        covered += record.body.size() + 3;
-    EXPECT_EQ(covered, bytes().size());
+    const ToolOutput stopped = logger.wait();
+    EXPECT_EQ(stopped.exitCode, 0) << stopped.err;
+    EXPECT_GE(wholeRecords(), 2u) << "it stops after a whole record";
 }
 
 } // namespace
