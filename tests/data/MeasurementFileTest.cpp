@@ -43,68 +43,17 @@ TEST(ChannelColumn, SparseAndDenseValuesAcrossChunksAndBlocks)
     EXPECT_EQ(column.value(120), 9.0);
 }
 
-TEST(MeasurementFile, RowsHoldTextsAndValuesPerKindAndChannel)
-{
-    MeasurementFile file;
-    const Stamp stamp = {'2', '0', '0', '6', '1', '2', '0', '5', '1', '4', '3', '0', '0', '0'};
-    file.appendRow(100, &stamp);
-    file.storeValue(kTemp, 0, 21.5);
-    file.storeValue(ChannelKind::RelativeHumidity, 2, 45.2);
-    file.storeValue(kTemp, 0, 22.5); // a second value of the channel replaces the first
-    file.appendRow(200, nullptr);
-
-    ASSERT_EQ(file.rowCount(), 2);
-    const MeasurementRow first = file.row(0);
-    EXPECT_EQ(first.time(), 100);
-    EXPECT_EQ(first.dateText(), "2006.12.05");
-    EXPECT_EQ(first.timeText(), "14:30:00");
-    EXPECT_EQ(first.value(kTemp, 0), 22.5);
-    EXPECT_EQ(first.value(ChannelKind::RelativeHumidity, 2), 45.2);
-    EXPECT_FALSE(first.value(ChannelKind::RelativeHumidity, 0));
-    EXPECT_FALSE(first.value(kTemp, 1));
-    EXPECT_TRUE(first.hasKind(kTemp));
-    EXPECT_FALSE(first.hasKind(ChannelKind::DewPoint));
-    EXPECT_EQ(file.row(1).dateText(), "yyyy.mm.dd");
-    EXPECT_EQ(file.row(1).timeText(), "gg.mm.ss");
-    EXPECT_FALSE(file.row(1).hasKind(kTemp));
-}
-
-// Rows with the given times, each holding its own file position as the value of channel 0.
-MeasurementFile fileWithTimes(const std::vector<std::time_t> &times)
-{
-    MeasurementFile file;
-    for (std::size_t i = 0; i < times.size(); ++i) {
-        file.appendRow(times[i], nullptr);
-        if (i % 2 == 0)
-            file.storeValue(kTemp, 0, static_cast<double>(i));
-        file.storeValue(kTemp, 1, static_cast<double>(i));
-    }
-    return file;
-}
-
-TEST(MeasurementFile, SortIsStableAndMovesValuesWithTheirRows)
-{
-    MeasurementFile file = fileWithTimes({36000, 32400, 32400});
-    file.sortRows(0);
-    EXPECT_EQ(file.rowTime(0), 32400);
-    EXPECT_EQ(file.value(0, kTemp, 1), 1.0); // the first 09:00 read stays first
-    EXPECT_EQ(file.value(1, kTemp, 1), 2.0);
-    EXPECT_EQ(file.value(2, kTemp, 1), 0.0);
-    EXPECT_FALSE(file.value(0, kTemp, 0));
-    EXPECT_EQ(file.value(1, kTemp, 0), 2.0);
-    EXPECT_EQ(file.value(2, kTemp, 0), 0.0);
-}
-
 TEST(MeasurementFile, SortOfAppendedRowsMatchesAStableSortOfAll)
 {
+    // Rows 2000 on arrive in a second call and are sorted in among the first.
     std::mt19937 random(7);
     std::vector<std::time_t> times;
     for (int i = 0; i < 3000; ++i)
         times.push_back(i < 2000 ? i : static_cast<std::time_t>(random() % 2500));
-    MeasurementFile file =
-        fileWithTimes(std::vector<std::time_t>(times.begin(), times.begin() + 2000));
-    file.sortRows(0);
-    for (std::size_t i = 2000; i < times.size(); ++i) {
+    MeasurementFile file;
+    for (std::size_t i = 0; i < times.size(); ++i) {
+        if (i == 2000)
+            file.sortRows(0);
         file.appendRow(times[i], nullptr);
         if (i % 2 == 0)
             file.storeValue(kTemp, 0, static_cast<double>(i));
@@ -134,7 +83,9 @@ TEST(MeasurementFile, FindRowAndSnappingTheEnds)
     EXPECT_EQ(empty.toTime(), 0);
 
     const std::time_t h8 = 8 * 3600, h9 = 9 * 3600, h10 = 10 * 3600;
-    MeasurementFile file = fileWithTimes({h8, h9, h10});
+    MeasurementFile file;
+    for (const std::time_t t : {h8, h9, h10})
+        file.appendRow(t, nullptr);
     EXPECT_EQ(file.findRow(h8 - 1, FindDirection::Back), 0);
     EXPECT_EQ(file.findRow(h10 + 1, FindDirection::Back), 2);
     EXPECT_EQ(file.findRow(h10 + 1, FindDirection::Forward), 2);
@@ -183,21 +134,6 @@ TEST(MeasurementFile, GroupShownFlagsFollowTheKindsOfTheGroup)
     file.clearShownFlags();
     EXPECT_FALSE(file.groupView(UnitGroup::Temperature).shown);
     EXPECT_FALSE(file.channelView(ChannelKind::DewPoint, 255).shown);
-}
-
-TEST(ChannelNameList, FindsAddsAndRefusesThe256thName)
-{
-    MeasurementFile file;
-    ChannelNameList &names = file.channelNames(kTemp);
-    for (int i = 0; i < 300; ++i)
-        names.add("n" + std::to_string(i));
-    EXPECT_EQ(names.count(), 255);
-    EXPECT_EQ(names.add("n7"), 7);
-    EXPECT_EQ(names.add("n299"), -1);
-    EXPECT_EQ(names.find("n254"), 254);
-    EXPECT_EQ(file.channelCount(ChannelKind::Pressure), 0);
-    file.clearChannelNames();
-    EXPECT_EQ(file.channelCount(kTemp), 0);
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 
 #include "RecordCodec.h"
 
+#include <locale>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -19,11 +21,13 @@ struct EntryText
 // "$type,number,code,value,0" for each entry, after the stamp, closed by "$".
 inline std::string recordBody(const std::string &stamp, const std::vector<EntryText> &entries)
 {
-    std::string body = stamp;
+    std::ostringstream body;
+    body.imbue(std::locale::classic());
+    body << stamp;
     for (const EntryText &e : entries)
-        body += "$" + std::to_string(e.type) + "," + std::to_string(e.number) + "," +
-                std::to_string(e.code) + "," + e.value + ",0";
-    return body + "$";
+        body << '$' << e.type << ',' << e.number << ',' << e.code << ',' << e.value << ",0";
+    body << '$';
+    return body.str();
 }
 
 // The stored bytes of a record.

@@ -28,21 +28,20 @@ std::time_t localMoment(int year, int month, int day, int hour, int minute, int 
     return std::mktime(&tm);
 }
 
-TEST(StampConverter, TextsComeFromTheCharacters)
+TEST(StampConverter, TextsComeFromTheCharactersAndTheTimeIsTheLocalMoment)
 {
     EXPECT_EQ(dateText(stampOf("20061205143000")), "2006.12.05");
     EXPECT_EQ(timeText(stampOf("20061205143000")), "14:30:00");
     EXPECT_EQ(dateText(stampOf("20061305996199")), "2006.13.05");
     EXPECT_EQ(timeText(stampOf("2006130599a1x9")), "99:a1:x9");
-}
 
-TEST(StampConverter, TimeValueIsTheLocalMoment)
-{
     TimeZoneGuard zone("Europe/Warsaw");
     StampConverter converter;
     EXPECT_EQ(converter.toTime(stampOf("20061205143000")), 1165325400); // 13:30 UTC
     EXPECT_EQ(converter.toTime(stampOf("20061205143059")), 1165325459);
     EXPECT_EQ(converter.toTime(stampOf("20060705143000")), localMoment(2006, 7, 5, 14, 30, 0));
+    // Times are 64 bits wide: 2100 lies past the 32-bit end of time.
+    EXPECT_EQ(converter.toTime(stampOf("21000101000000")), 4102441200);
 }
 
 TEST(StampConverter, OutOfRangeFieldsAreNormalised)
