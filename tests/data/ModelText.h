@@ -22,11 +22,13 @@ inline std::string modelText(const MeasurementFile &f)
             f.forEachValue(kindAt(kind), channel, 0, f.rowCount() - 1, [&](int row, double v) {
                 // The shortest text that reads back as exactly this double.
                 const auto written = std::to_chars(number, number + sizeof number, v);
-                rows[static_cast<std::size_t>(row)] += " " + std::to_string(kind) + "/" +
-                                                       std::to_string(channel) + "=" +
-                                                       std::string(number, written.ptr);
+                std::string &text = rows[static_cast<std::size_t>(row)];
+                text += ' ';
+                text += std::to_string(kind) + "/" + std::to_string(channel) + "=" +
+                        std::string(number, written.ptr);
             });
-    std::string out = "offset " + std::to_string(f.readOffset()) + "\n";
+    std::string out = "offset ";
+    out += std::to_string(f.readOffset()) + "\n";
     for (int row = 0; row < f.rowCount(); ++row)
         out += std::to_string(f.rowTime(row)) + (f.rowHasStamp(row) ? " " : " nostamp ") +
                f.rowDateText(row) + " " + f.rowTimeText(row) + rows[static_cast<std::size_t>(row)] +

@@ -37,22 +37,18 @@ Records loggerRecords(int count, std::uint64_t seed, int entries)
     return records;
 }
 
+// Writes `bytes` to `path`, replacing its content (the same file, not a new one) or appended.
+void write(const fs::path &path, const std::string &bytes,
+           std::ios::openmode mode = std::ios::trunc)
+{
+    std::ofstream out(path, std::ios::binary | mode);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    ASSERT_TRUE(out.good()) << path;
+}
+
 class LiveFile : public ::testing::Test
 {
 protected:
-    // Writes `bytes` to `path`, replacing its content (the same file, not a new one).
-    static void write(const fs::path &path, const std::string &bytes,
-                      std::ios::openmode mode = std::ios::trunc)
-    {
-        std::ofstream out(path, std::ios::binary | mode);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        ASSERT_TRUE(out.good()) << path;
-    }
-    static void append(const fs::path &path, const std::string &bytes)
-    {
-        write(path, bytes, std::ios::app);
-    }
-
     test::TemporaryFolder m_folder{"zyfo-live"};
     const fs::path m_dir = m_folder.path();
     const fs::path m_path = m_dir / "pomiar.zyd";
@@ -80,7 +76,7 @@ TEST_F(LiveFile, GrowingWithDamagedRecordsNeverShowsARowTwiceNorLosesOne)
     std::mt19937 random(5);
     for (std::size_t written = 0; written < bytes.size();) {
         const std::size_t chunk = std::min<std::size_t>(1 + random() % 700, bytes.size() - written);
-        append(m_path, bytes.substr(written, chunk));
+        write(m_path, bytes.substr(written, chunk), std::ios::app);
         written += chunk;
         const int before = followed.file.rowCount();
         followed.refresh();
@@ -88,52 +84,6 @@ TEST_F(LiveFile, GrowingWithDamagedRecordsNeverShowsARowTwiceNorLosesOne)
         ASSERT_EQ(modelText(followed.file), fullReadText(m_path.string())) << written;
     }
     EXPECT_EQ(followed.file.rowCount(), whole);
-}
-
-// The open file as a network share or a failing disk delivers it: reads cut short, and now
-// and then a read or the length that fails.
-class FlakySource : public DataSource
-{
-public:
-    explicit FlakySource(DataSource &file)
-        : m_file(file)
-    {}
-
-    std::int64_t length() override { return fails() ? -1 : m_file.length(); }
-    bool seek(std::int64_t offset) override { return m_file.seek(offset); }
-    std::int64_t read(std::uint8_t *buffer, std::size_t size) override
-    {
-        if (fails())
-            return -1;
-        return m_file.read(buffer, std::min<std::size_t>(size, 1 + m_random() % 3000));
-    }
-
-private:
-    bool fails() { return m_random() % 40 == 0; }
-
-    DataSource &m_file;
-    std::mt19937 m_random{9};
-};
-
-TEST_F(LiveFile, ReadErrorsAndShortReadsWhileGrowingLoseNothing)
-{
-    const Records records = loggerRecords(400, 4, 10);
-    write(m_path, "");
-    FollowedFile followed(m_path.string());
-    FlakySource flaky(followed.source);
-    ReadMeasurementFile(followed.file, &flaky, followed.listener, false);
-    int failed = 0;
-    for (std::size_t i = 0; i < records.starts.size(); i += 7) {
-        const std::size_t end =
-            i + 7 < records.starts.size() ? records.starts[i + 7] + 5 : records.bytes.size();
-        write(m_path, records.bytes.substr(0, std::min(end, records.bytes.size())));
-        failed += ReadMeasurementFile(followed.file, &flaky, followed.listener, true).readError;
-    }
-    ASSERT_GT(failed, 0) << "no fault was injected";
-    // Once the file reads cleanly again, nothing is missing and nothing is doubled.
-    followed.refresh();
-    EXPECT_EQ(modelText(followed.file), fullReadText(m_path.string()));
-    EXPECT_EQ(followed.file.rowCount(), 400);
 }
 
 TEST_F(LiveFile, TruncatedFileIsReadAgainFromItsStart)
@@ -158,7 +108,7 @@ TEST_F(LiveFile, TruncatedFileIsReadAgainFromItsStart)
     EXPECT_FALSE(followed.listener.controlsEnabled());
 
     // The logger starts again in the same file.
-    append(m_path, records.bytes);
+    write(m_path, records.bytes, std::ios::app);
     followed.refresh();
     EXPECT_EQ(modelText(followed.file), fullReadText(m_path.string()));
     EXPECT_TRUE(followed.listener.controlsEnabled());
@@ -191,28 +141,7 @@ TEST_F(LiveFile, FileRewrittenLongerInPlaceIsResynchronisedOnItsNextWholeRecord)
     EXPECT_EQ(followed.file.rowCount(), 120);
 }
 
-TEST_F(LiveFile, FileReplacedByAnotherKeepsTheOpenOneUntilOpenedAgain)
-{
-    const Records first = loggerRecords(60, 1, 8);
-    write(m_path, first.bytes);
-    FollowedFile followed(m_path.string());
-    followed.open();
-    const std::string before = modelText(followed.file);
-
-    const fs::path other = m_dir / "nowy.zyd";
-    write(other, loggerRecords(10, 3, 4).bytes);
-    fs::rename(other, m_path);
-    const ReadResult result = followed.refresh();
-    EXPECT_FALSE(result.readError);
-    EXPECT_EQ(result.rowsAdded, 0);
-    EXPECT_EQ(modelText(followed.file), before);
-
-    FollowedFile reopened(m_path.string());
-    reopened.open();
-    EXPECT_EQ(reopened.file.rowCount(), 10);
-}
-
-TEST_F(LiveFile, RemovedOrClosedFileChangesNothing)
+TEST_F(LiveFile, ReplacedRemovedOrClosedFileChangesNothing)
 {
     write(m_path, loggerRecords(60, 1, 8).bytes);
     FollowedFile followed(m_path.string());
@@ -220,10 +149,22 @@ TEST_F(LiveFile, RemovedOrClosedFileChangesNothing)
     const std::string before = modelText(followed.file);
     const std::vector<std::string> items = followed.listener.items();
 
+    // Another file takes the name: the open one is followed until the file is opened again.
+    const fs::path other = m_dir / "nowy.zyd";
+    write(other, loggerRecords(10, 3, 4).bytes);
+    fs::rename(other, m_path);
+    ReadResult result = followed.refresh();
+    EXPECT_FALSE(result.readError);
+    EXPECT_EQ(result.rowsAdded, 0);
+    EXPECT_EQ(modelText(followed.file), before);
+    FollowedFile reopened(m_path.string());
+    reopened.open();
+    EXPECT_EQ(reopened.file.rowCount(), 10);
+
     fs::remove(m_path);
-    const ReadResult removed = followed.refresh();
-    EXPECT_FALSE(removed.readError); // the open file lives on until it is closed
-    EXPECT_EQ(removed.rowsAdded, 0);
+    result = followed.refresh();
+    EXPECT_FALSE(result.readError); // the open file lives on until it is closed
+    EXPECT_EQ(result.rowsAdded, 0);
     EXPECT_EQ(modelText(followed.file), before);
 
     followed.source.close();

@@ -5,6 +5,7 @@
 #include "OpenDescriptors.h"
 #include "ScopedEnvironment.h"
 #include "TemporaryFolder.h"
+#include "ToolProcess.h"
 
 #include <gtest/gtest.h>
 
@@ -18,16 +19,11 @@ namespace zyfo {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::readAll;
 
 const std::string kSettingsKey = "SOFTWARE\\VENTRO\\ZYFO_1.0";
 const std::array<const char *, 4> kSomeSettings = {"TLO", "LINIA", "ONLINE_TIME",
                                                    "ONLINE_DRAW_LAST"};
-
-std::string readAll(const fs::path &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 class SettingsFault : public ::testing::Test
 {
