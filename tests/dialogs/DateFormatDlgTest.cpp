@@ -34,61 +34,44 @@ protected:
     CDateFormatDlg dialog{chart};
 };
 
-TEST_F(DateFormatDlgTest, BoxesStartFromTheGivenFlagsAndTheWindowStartsHidden)
-{
-    ensureApplication();
-    dialog.m_showDate = 0;
-    dialog.m_oneLine = 1;
-    ASSERT_TRUE(dialog.Create());
-    EXPECT_FALSE(dialog.IsWindowVisible());
-    EXPECT_FALSE(isChecked(dialog, IDC_DATE_SHOW_DATE));
-    EXPECT_TRUE(isChecked(dialog, IDC_DATE_SHOW_TIME));
-    EXPECT_TRUE(isChecked(dialog, IDC_DATE_ONE_LINE));
-}
-
-TEST_F(DateFormatDlgTest, ClearingShowDateLeavesTheTimeBandAtOnceAndTheDialogOpen)
+TEST_F(DateFormatDlgTest, EachBoxChangesTheTimeBandAtOnceAndTheDialogStaysOpen)
 {
     create(1, 1, 0);
     EXPECT_EQ(chart.bottomBandHeight(), 55);
     click(dialog, IDC_DATE_SHOW_DATE);
     EXPECT_EQ(chart.settings().showDate, 0);
     EXPECT_EQ(chart.bottomBandHeight(), 45);
-    EXPECT_TRUE(dialog.IsWindowVisible());
-}
-
-TEST_F(DateFormatDlgTest, OneLineMattersOnlyWithDateAndTimeAndNeitherLeavesTen)
-{
-    create(1, 1, 0);
+    click(dialog, IDC_DATE_SHOW_DATE);
+    // One line matters only with date and time; neither leaves ten pixels.
     click(dialog, IDC_DATE_ONE_LINE);
     EXPECT_EQ(chart.settings().dateTimeOneLine, 1);
     EXPECT_EQ(chart.bottomBandHeight(), 95);
     click(dialog, IDC_DATE_SHOW_TIME);
     EXPECT_EQ(chart.bottomBandHeight(), 55);
     click(dialog, IDC_DATE_SHOW_DATE);
-    EXPECT_EQ(chart.settings().showTime, 0);
-    EXPECT_EQ(chart.settings().showDate, 0);
     EXPECT_EQ(chart.bottomBandHeight(), 10);
+    EXPECT_TRUE(dialog.IsWindowVisible());
 }
 
 TEST_F(DateFormatDlgTest, CloseEscapeAndTheCloseBoxHideAndShowingAgainKeepsTheBoxes)
 {
-    create(1, 1, 0);
+    create(1, 0, 1);
+    EXPECT_TRUE(isChecked(dialog, IDC_DATE_ONE_LINE));
+    EXPECT_FALSE(isChecked(dialog, IDC_DATE_SHOW_TIME));
     click(dialog, IDC_DATE_SHOW_TIME);
     click(dialog, IDC_DATE_CLOSE);
     EXPECT_FALSE(dialog.IsWindowVisible());
-    ASSERT_NE(dialog.GetSafeHwnd(), nullptr);
 
     dialog.ShowWindow(SW_SHOW);
-    EXPECT_FALSE(isChecked(dialog, IDC_DATE_SHOW_TIME));
+    EXPECT_TRUE(isChecked(dialog, IDC_DATE_SHOW_TIME));
     test::activate(dialog);
     test::pressKey(dialog, IDC_DATE_SHOW_DATE, Qt::Key_Escape);
     EXPECT_FALSE(dialog.IsWindowVisible());
-
     dialog.ShowWindow(SW_SHOW);
     dialog.GetSafeHwnd()->close();
     EXPECT_FALSE(dialog.IsWindowVisible());
     ASSERT_NE(dialog.GetSafeHwnd(), nullptr);
-    EXPECT_EQ(chart.settings().showTime, 0);
+    EXPECT_EQ(chart.settings().showTime, 1);
 }
 
 } // namespace

@@ -104,13 +104,6 @@ inline void choose(CDialog &dialog, int id, int index)
         QTest::keyClick(combo, Qt::Key_Up);
 }
 
-// The program's dialog whose window is the running modal one, or nullptr.
-inline CDialog *activeModalDialog()
-{
-    QWidget *modal = QApplication::activeModalWidget();
-    return modal != nullptr ? dynamic_cast<CDialog *>(WindowLink::windowOf(modal)) : nullptr;
-}
-
 // The program's top-level dialog whose title is `caption`, or nullptr.
 inline CDialog *dialogTitled(const QString &caption)
 {
@@ -132,7 +125,9 @@ inline void withModalDialog(const std::function<void()> &start,
     QTimer timer;
     timer.setSingleShot(true);
     QObject::connect(&timer, &QTimer::timeout, [&] {
-        CDialog *dialog = activeModalDialog();
+        QWidget *modal = QApplication::activeModalWidget();
+        auto *dialog =
+            modal != nullptr ? dynamic_cast<CDialog *>(WindowLink::windowOf(modal)) : nullptr;
         stepped = true;
         ASSERT_NE(dialog, nullptr) << "no modal dialog is running";
         activate(*dialog);
@@ -150,7 +145,7 @@ inline void withModalDialog(const std::function<void()> &start,
 // Runs the dialog modally and calls `steps` once its window is up. A dialog the steps leave
 // open is cancelled afterwards (and the test told), so a failing test never hangs. Returns
 // DoModal's result.
-inline int runModal(CDialog &dialog, const std::function<void()> &steps, bool expectEnded = true)
+inline int runModal(CDialog &dialog, const std::function<void()> &steps)
 {
     ensureApplication();
     bool stepped = false;
@@ -162,7 +157,7 @@ inline int runModal(CDialog &dialog, const std::function<void()> &steps, bool ex
         stepped = true;
         if (dialog.GetSafeHwnd() == nullptr || !dialog.GetSafeHwnd()->isVisible())
             return;
-        EXPECT_FALSE(expectEnded) << "the dialog is still open after the steps";
+        ADD_FAILURE() << "the dialog is still open after the steps";
         dialog.EndDialog(IDCANCEL);
     });
     timer.start(0);

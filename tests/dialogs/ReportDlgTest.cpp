@@ -22,11 +22,6 @@ using test::readFile;
 using test::runModal;
 using test::textOf;
 
-void writeFile(const std::filesystem::path &path, const std::string &content)
-{
-    std::ofstream(path, std::ios::binary) << content;
-}
-
 class ReportDlgTest : public ::testing::Test
 {
 protected:
@@ -48,6 +43,18 @@ protected:
         click(dialog, IDC_REPORT_CHOOSE);
     }
 
+    // Chooses `path` and presses OK with `answer` ready for the question about an old file. The
+    // comment typed is left out: its box is clear.
+    void writeTo(const std::filesystem::path &path, int answer)
+    {
+        runModal(dialog, [&] {
+            chooseFile(path.string());
+            test::typeInto(dialog, IDC_REPORT_COMMENT, "nie zapisany");
+            script.answerMessageBox(answer);
+            click(dialog, IDOK);
+        });
+    }
+
     const std::filesystem::path dir =
         std::filesystem::temp_directory_path() / ("zyfo-report-dlg-" + std::to_string(getpid()));
     CChartCtrl chart;
@@ -55,68 +62,43 @@ protected:
     CReportDlg dialog;
 };
 
-TEST_F(ReportDlgTest, OpensEmptyWithTextFormatAndTheChooserAsksForAReportFile)
+TEST_F(ReportDlgTest, ChosenNamesSetTheFormatByTheirEndingAndGetTheFiltersExtension)
 {
+    struct Case
+    {
+        const char *chosen;
+        int filterIndex;
+        const char *path;
+        const char *format;
+    };
+    const Case cases[] = {
+        {"/dane/raport.csv", 1, "/dane/raport.csv", "Lista rozdzielana"},
+        {"/dane/raport.TXT", 1, "/dane/raport.TXT", "Format tekstowy"},
+        {"/dane/raport.Csv", 1, "/dane/raport.Csv", "Format tekstowy"}, // unchanged: no switch
+        {"/dane/pomiary", 2, "/dane/pomiary.csv", "Lista rozdzielana"},
+        {"/dane/inne", 1, "/dane/inne.txt", "Format tekstowy"},
+    };
     runModal(dialog, [&] {
-        EXPECT_EQ(textOf(dialog, IDC_REPORT_PATH), "");
         EXPECT_EQ(format(), "Format tekstowy");
-        EXPECT_FALSE(test::isChecked(dialog, IDC_REPORT_COMMENT_ON));
+        for (const Case &c : cases) {
+            SCOPED_TRACE(c.chosen);
+            chooseFile(c.chosen, c.filterIndex);
+            EXPECT_EQ(textOf(dialog, IDC_REPORT_PATH), c.path);
+            EXPECT_EQ(format(), c.format);
+        }
+        // The list format preselects its filter; cancelling the chooser changes nothing.
+        test::choose(dialog, IDC_REPORT_FORMAT, 1);
         script.answerFileDialog(IDCANCEL);
         click(dialog, IDC_REPORT_CHOOSE);
+        EXPECT_EQ(textOf(dialog, IDC_REPORT_PATH), "/dane/inne.txt");
         click(dialog, IDCANCEL);
     });
-    ASSERT_EQ(script.requests().size(), 1u);
-    const DialogRequest &request = script.requests()[0];
-    EXPECT_EQ(request.kind, DialogRequest::Kind::FileDialog);
-    EXPECT_TRUE(request.openDialog);
+    const DialogRequest &request = script.requests().front();
     EXPECT_EQ(request.title, "Wybierz plik raportu");
     EXPECT_EQ(request.filter, "Plik tekstowy (*.txt)|*.txt|Lista CSV (*.csv)|*.csv||");
     EXPECT_EQ(request.filterIndex, 1);
     EXPECT_EQ(request.defaultExtension, "csv");
-    EXPECT_EQ(request.flags & OFN_OVERWRITEPROMPT, OFN_OVERWRITEPROMPT);
-}
-
-TEST_F(ReportDlgTest, ChosenNamesEndingInCsvOrTxtSwitchTheFormatOtherCasesDoNot)
-{
-    runModal(dialog, [&] {
-        chooseFile("/dane/raport.csv");
-        EXPECT_EQ(format(), "Lista rozdzielana");
-        EXPECT_EQ(textOf(dialog, IDC_REPORT_PATH), "/dane/raport.csv");
-        chooseFile("/dane/raport.TXT");
-        EXPECT_EQ(format(), "Format tekstowy");
-        chooseFile("/dane/raport.Csv");
-        EXPECT_EQ(format(), "Format tekstowy");
-        EXPECT_EQ(textOf(dialog, IDC_REPORT_PATH), "/dane/raport.Csv");
-        click(dialog, IDCANCEL);
-    });
-}
-
-TEST_F(ReportDlgTest, NameWithoutExtensionGetsTheFilterOfTheChooser)
-{
-    runModal(dialog, [&] {
-        chooseFile("/dane/pomiary", 2);
-        EXPECT_EQ(textOf(dialog, IDC_REPORT_PATH), "/dane/pomiary.csv");
-        EXPECT_EQ(format(), "Lista rozdzielana");
-        chooseFile("/dane/inne", 1);
-        EXPECT_EQ(textOf(dialog, IDC_REPORT_PATH), "/dane/inne.txt");
-        EXPECT_EQ(format(), "Format tekstowy");
-        click(dialog, IDCANCEL);
-    });
-}
-
-TEST_F(ReportDlgTest, CsvFormatPreselectsTheCsvFilterAndCancelChangesNothing)
-{
-    runModal(dialog, [&] {
-        chooseFile("/dane/a.txt");
-        test::choose(dialog, IDC_REPORT_FORMAT, 1);
-        script.answerFileDialog(IDCANCEL);
-        click(dialog, IDC_REPORT_CHOOSE);
-        EXPECT_EQ(textOf(dialog, IDC_REPORT_PATH), "/dane/a.txt");
-        EXPECT_EQ(format(), "Lista rozdzielana");
-        click(dialog, IDCANCEL);
-    });
-    ASSERT_EQ(script.requests().size(), 2u);
-    EXPECT_EQ(script.requests()[1].filterIndex, 2);
+    EXPECT_EQ(script.requests().back().filterIndex, 2);
 }
 
 TEST_F(ReportDlgTest, OkWritesTheChosenFormatWithTheCommentAndEndsTheDialog)
@@ -141,50 +123,23 @@ TEST_F(ReportDlgTest, OkWritesTheChosenFormatWithTheCommentAndEndsTheDialog)
                               "2024.01.15 00:02:00,21.50\r\n");
 }
 
-TEST_F(ReportDlgTest, CommentLeftOutWhenItsBoxIsClear)
-{
-    const auto path = dir / "raport.txt";
-    runModal(dialog, [&] {
-        chooseFile(path.string());
-        test::typeInto(dialog, IDC_REPORT_COMMENT, "nie zapisany");
-        click(dialog, IDOK);
-    });
-    const std::string report = readFile(path);
-    EXPECT_EQ(report.rfind("Data i Godzina  \tTemp. RT-350 nr 1", 0), 0u) << report;
-}
-
-TEST_F(ReportDlgTest, YesAppendsAfterTheOldContentWithANewHeader)
+TEST_F(ReportDlgTest, YesAppendsAfterTheOldContentWithANewHeaderAndNoEmptiesItFirst)
 {
     const auto path = dir / "raport.csv";
-    writeFile(path, "stare\r\n");
-    runModal(dialog, [&] {
-        chooseFile(path.string());
-        script.answerMessageBox(IDYES);
-        click(dialog, IDOK);
-    });
-    const std::string report = readFile(path);
-    EXPECT_EQ(report.rfind("stare\r\nData i Godzina  ,", 0), 0u) << report;
+    std::ofstream(path, std::ios::binary) << "stare\r\n";
+    writeTo(path, IDYES);
+    const std::string appended = readFile(path);
+    EXPECT_EQ(appended.rfind("stare\r\nData i Godzina  ,", 0), 0u) << appended;
     const DialogRequest &question = script.requests().back();
-    EXPECT_EQ(question.kind, DialogRequest::Kind::MessageBox);
     EXPECT_EQ(question.text, std::string(kExistingFileQuestion));
     EXPECT_EQ(question.flags, MB_YESNO | MB_ICONQUESTION);
+
+    writeTo(path, IDNO);
+    EXPECT_EQ(readFile(path).rfind("Data i Godzina  ,", 0), 0u);
+    EXPECT_EQ(readFile(path).find("stare"), std::string::npos);
 }
 
-TEST_F(ReportDlgTest, NoEmptiesTheOldFileFirst)
-{
-    const auto path = dir / "raport.csv";
-    writeFile(path, std::string(5000, 'x'));
-    runModal(dialog, [&] {
-        chooseFile(path.string());
-        script.answerMessageBox(IDNO);
-        click(dialog, IDOK);
-    });
-    const std::string report = readFile(path);
-    EXPECT_EQ(report.rfind("Data i Godzina  ,", 0), 0u);
-    EXPECT_EQ(report.find('x'), std::string::npos);
-}
-
-TEST_F(ReportDlgTest, EmptyPathGivesTheMessageAndTheDialogStaysForAnotherChoice)
+TEST_F(ReportDlgTest, EmptyPathOrAFailedWriteGivesTheMessageAndTheDialogStays)
 {
     const auto path = dir / "drugi.txt";
     const int result = runModal(dialog, [&] {
@@ -193,39 +148,20 @@ TEST_F(ReportDlgTest, EmptyPathGivesTheMessageAndTheDialogStaysForAnotherChoice)
         ASSERT_EQ(script.requests().size(), 1u);
         EXPECT_EQ(script.requests()[0].text, "Wybrany plik jest niedostępny.");
         EXPECT_EQ(script.requests()[0].flags, MB_OK | MB_ICONEXCLAMATION);
-        chooseFile(path.string());
-        click(dialog, IDOK);
-    });
-    EXPECT_EQ(result, IDOK);
-    EXPECT_TRUE(std::filesystem::exists(path));
-}
 
-TEST_F(ReportDlgTest, EnterInThePathEditWritesToThePathAsTyped)
-{
-    const auto chosen = dir / "wybrany.txt";
-    const auto typed = dir / "wpisany.txt";
-    const int result = runModal(dialog, [&] {
-        chooseFile(chosen.string());
-        test::typeInto(dialog, IDC_REPORT_PATH, QString::fromStdString(typed.string()));
-        QTest::keyClick(test::widgetOf(dialog, IDC_REPORT_PATH), Qt::Key_Return);
-    });
-    EXPECT_EQ(result, IDOK);
-    EXPECT_TRUE(std::filesystem::exists(typed));
-    EXPECT_FALSE(std::filesystem::exists(chosen));
-}
-
-TEST_F(ReportDlgTest, FailedWriteIsReportedAndTheDialogStaysOpen)
-{
-    script.answerMessageBox(IDYES);
-    runModal(dialog, [&] {
+        script.answerMessageBox(IDYES);
         test::typeInto(dialog, IDC_REPORT_PATH, "/dev/full");
         click(dialog, IDOK);
         EXPECT_TRUE(dialog.IsWindowVisible());
-        click(dialog, IDCANCEL);
+        ASSERT_EQ(script.requests().size(), 3u);
+        EXPECT_EQ(script.requests()[2].text.rfind(std::string(kWriteFailedMessage), 0), 0u);
+
+        // Enter in the path edit writes to the path as typed.
+        test::typeInto(dialog, IDC_REPORT_PATH, QString::fromStdString(path.string()));
+        QTest::keyClick(test::widgetOf(dialog, IDC_REPORT_PATH), Qt::Key_Return);
     });
-    ASSERT_EQ(script.requests().size(), 2u);
-    EXPECT_EQ(script.requests()[1].text.rfind(std::string(kWriteFailedMessage), 0), 0u);
-    EXPECT_EQ(script.requests()[1].flags, MB_OK | MB_ICONEXCLAMATION);
+    EXPECT_EQ(result, IDOK);
+    EXPECT_TRUE(std::filesystem::exists(path));
 }
 
 TEST_F(ReportDlgTest, WithoutDataOnlyTheCommentIsWritten)
