@@ -116,12 +116,7 @@ protected:
     }
 
     CWnd &control(int id) { return *window.GetDlgItem(id); }
-    std::string title()
-    {
-        std::string text;
-        window.GetWindowText(text);
-        return text;
-    }
+    std::string title() { return window.GetSafeHwnd()->windowTitle().toStdString(); }
     std::string text(int id) { return textOf(window, id); }
     bool enabled(int id) { return isEnabled(window, id); }
     MeasurementFile &file() { return window.chart().file(); }
