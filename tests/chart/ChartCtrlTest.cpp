@@ -65,33 +65,40 @@ TEST(ChartCtrlTest, TextColourDrawsTheAxesAndTheBackgroundFillsTheChart)
     }
 }
 
-TEST(ChartCtrlTest, PrintingUsesPrintColoursFontsAndScaledPens)
+TEST(ChartCtrlTest, PrintingUsesPrintColoursFontsScaledPensAndSpacing)
 {
     CChartCtrl chart;
-    loadRows(chart, 3, {{ChannelKind::Temperature, "A", constant(3, 0)}});
+    loadRows(chart, 11, {{ChannelKind::Temperature, "A", constant(11, 0)}});
     CRecordingDC screen;
-    chart.Render(screen, false, {0, 0, 400, 300}, 5);
+    chart.Render(screen, false, {0, 0, 1200, 900}, 3);
     EXPECT_TRUE(screen.primitives().empty()) << "no window: an empty client rectangle";
     EXPECT_EQ(chart.channelPen(ChannelKind::Temperature, 0).GetSafeHandle()->lopnWidth, 2);
 
-    chart.CreatePrintFonts(6);
-    CRecordingDC dc({4960, 7015, 600, 600, 0, 0});
-    chart.Render(dc, true, {60, 300, 4900, 6950}, 6);
+    chart.CreatePrintFonts(3);
+    CRecordingDC dc;
+    chart.Render(dc, true, {0, 0, 1200, 900}, 3);
     EXPECT_EQ(chart.busyCount(), 0);
     ASSERT_FALSE(dc.primitives().empty());
     EXPECT_EQ(dc.primitives()[0].color, RGB(255, 255, 255));
-    EXPECT_EQ(dc.primitives()[0].rect, (CRect{60, 300, 4900, 6950}));
-    const auto texts = dc.primitives(Primitive::Kind::DrawText);
-    ASSERT_FALSE(texts.empty());
-    EXPECT_EQ(texts[0].font.lfHeight, 72);
-    EXPECT_EQ(texts[0].color, RGB(0, 0, 0));
-    EXPECT_EQ(texts[0].rect, (CRect{120 - 10, 300, 120 + 150 + 10, 300 + 150}));
-    EXPECT_EQ(dc.primitives(Primitive::Kind::Text)[0].font.lfHeight, 60);
-    // Pens stay at the printing width until the printer's caller remakes them.
-    EXPECT_EQ(chart.channelPen(ChannelKind::Temperature, 0).GetSafeHandle()->lopnWidth, 12);
+    EXPECT_EQ(dc.primitives()[0].rect, (CRect{0, 0, 1200, 900}));
+    const auto captions = dc.primitives(Primitive::Kind::DrawText);
+    ASSERT_FALSE(captions.empty());
+    EXPECT_EQ(captions[0].font.lfHeight, 36);
+    EXPECT_EQ(captions[0].color, RGB(0, 0, 0));
+    EXPECT_EQ(captions[0].rect, (CRect{30 - 10, 0, 30 + 75 + 10, 75}));
     const auto lines = dc.primitives(Primitive::Kind::Line);
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines[0].pen, (LOGPEN{PS_SOLID, 1, RGB(0, 0, 0)}));
+    // Pens stay at the printing width until the printer's caller remakes them.
+    EXPECT_EQ(chart.channelPen(ChannelKind::Temperature, 0).GetSafeHandle()->lopnWidth, 6);
+
+    // axesEnd 105, W = 1200 - 30 - 105 = 1065, q = 106.5 >= 72: every row is labelled.
+    const auto labels = dc.primitives(Primitive::Kind::Text);
+    ASSERT_EQ(labels.size(), 22u);
+    EXPECT_EQ(labels[2].from, (CPoint{105 + 106 - 36, 895})); // trunc(211.5 - 36)
+    EXPECT_EQ(labels[3].from, (CPoint{105 + 106 - 6, 895}));  // trunc(211.5 - 6)
+    EXPECT_EQ(labels[0].font.lfHeight, 30);
+    EXPECT_EQ(labels[0].color, RGB(0, 0, 0));
 }
 
 } // namespace

@@ -58,66 +58,54 @@ protected:
 
 // The dialog is shown with the first 20 of 40 rows in the window; a render's mean count of the
 // channel then tells whether, and over which window, the chart was last painted.
-class ChartWindowTest : public ::testing::Test
+TEST(ChartWindowTest, PaintShowsRenderAndSettersAndTheBusyGuardPaintWhenTheyShould)
 {
-protected:
-    void SetUp() override
-    {
-        ensureApplication();
-        Values values;
-        for (int row = 0; row < 40; ++row)
-            values.push_back(std::sin(row / 5.0) * 8);
-        loadRows(dialog.m_chart, 40, {{ChannelKind::Temperature, "T", values}});
-        setWindow(19);
-        ASSERT_TRUE(dialog.Create());
-        dialog.ShowWindow(SW_SHOW);
-        ASSERT_TRUE(waitFor([&] { return paintedRows() == 20; }));
-    }
+    ensureApplication();
+    const DialogTemplate dialogTemplate = chartTemplate();
+    ChartDialog dialog(dialogTemplate);
+    CChartCtrl &chart = dialog.m_chart;
+    Values values;
+    for (int row = 0; row < 40; ++row)
+        values.push_back(std::sin(row / 5.0) * 8);
+    loadRows(chart, 40, {{ChannelKind::Temperature, "T", values}});
+    const auto setWindow = [&](int lastRow) {
+        chart.file().setToTime(chart.file().rowTime(lastRow));
+    };
+    const auto painted = [&](int rows) {
+        return waitFor([&] { return chart.meanCount(ChannelKind::Temperature, 0) == rows; });
+    };
+    setWindow(19);
+    ASSERT_TRUE(dialog.Create());
+    dialog.ShowWindow(SW_SHOW);
+    ASSERT_TRUE(painted(20));
 
-    void setWindow(int lastRow) { chart().file().setToTime(chart().file().rowTime(lastRow)); }
-    int paintedRows() const { return dialog.m_chart.meanCount(ChannelKind::Temperature, 0); }
-    CChartCtrl &chart() { return dialog.m_chart; }
-
-    DialogTemplate m_template = chartTemplate();
-    ChartDialog dialog{m_template};
-};
-
-TEST_F(ChartWindowTest, PaintShowsWhatRenderDrawsForTheClientArea)
-{
     CRect client;
-    chart().GetClientRect(&client);
+    chart.GetClientRect(&client);
     ASSERT_GT(client.Width(), 100);
     const QImage shown =
-        chart().GetSafeHwnd()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        chart.GetSafeHwnd()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     CImageDC expected(client.Width(), client.Height());
-    chart().RenderAsShown(expected, client);
-    ASSERT_EQ(shown.size(), expected.image().size());
-    EXPECT_TRUE(shown == expected.image());
-}
+    chart.RenderAsShown(expected, client);
+    EXPECT_TRUE(shown == expected.image()) << "the window shows what Render draws";
 
-TEST_F(ChartWindowTest, CountedSetterPaintsAfterItReturnsUncountedAtOnce)
-{
+    // A counted setter paints after it returns, in the event loop; an uncounted one at once.
     setWindow(29);
-    chart().SetChartBackColor(RGB(0, 0, 64));
-    EXPECT_EQ(paintedRows(), 20) << "the paint the setter asked for was skipped";
-    EXPECT_EQ(chart().busyCount(), 0);
-    EXPECT_TRUE(waitFor([&] { return paintedRows() == 30; })) << "and happens in the event loop";
-
+    chart.SetChartBackColor(RGB(0, 0, 64));
+    EXPECT_EQ(chart.meanCount(ChannelKind::Temperature, 0), 20);
+    EXPECT_EQ(chart.busyCount(), 0);
+    EXPECT_TRUE(painted(30));
     setWindow(39);
-    chart().SetShowMeans(1);
-    EXPECT_EQ(paintedRows(), 40) << "painted before the setter returned";
-}
+    chart.SetShowMeans(1);
+    EXPECT_EQ(chart.meanCount(ChannelKind::Temperature, 0), 40);
 
-TEST_F(ChartWindowTest, ABusyGuardHoldsPaintingBack)
-{
     {
-        CChartCtrl::BusyGuard busy(chart());
+        CChartCtrl::BusyGuard busy(chart);
         setWindow(29);
-        chart().RedrawWindow(RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-        EXPECT_EQ(paintedRows(), 20);
-        EXPECT_EQ(chart().busyCount(), 1);
+        chart.RedrawWindow(RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        EXPECT_EQ(chart.meanCount(ChannelKind::Temperature, 0), 40) << "held back";
+        EXPECT_EQ(chart.busyCount(), 1);
     }
-    EXPECT_TRUE(waitFor([&] { return paintedRows() == 30; }));
+    EXPECT_TRUE(painted(30));
 }
 
 } // namespace

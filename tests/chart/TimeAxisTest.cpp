@@ -87,21 +87,5 @@ TEST(TimeAxisTest, DateAndTimeFlagsSetTheBottomBandAndTheLabels)
     EXPECT_EQ(axis.labels[1].from, (CPoint{207, 295}));
 }
 
-TEST(TimeAxisTest, PrintingScalesTheColumnsAndTheSpacing)
-{
-    CChartCtrl chart;
-    chart.CreatePrintFonts(3);
-    loadRows(chart, 11, {{ChannelKind::Temperature, "T", constant(11, 0)}});
-    CRecordingDC dc;
-    chart.Render(dc, true, {0, 0, 1200, 900}, 3);
-    const auto texts = dc.primitives(Primitive::Kind::Text);
-    // axesEnd 105, W = 1200 - 30 - 105 = 1065, q = 106.5 >= 72: every row.
-    ASSERT_EQ(texts.size(), 22u);
-    EXPECT_EQ(texts[2].from, (CPoint{105 + 106 - 36, 895})); // trunc(211.5 - 36)
-    EXPECT_EQ(texts[3].from, (CPoint{105 + 106 - 6, 895}));  // trunc(211.5 - 6)
-    EXPECT_EQ(texts[0].font.lfHeight, 30);
-    EXPECT_EQ(texts[0].color, RGB(0, 0, 0));
-}
-
 } // namespace
 } // namespace zyfo::test
