@@ -120,21 +120,5 @@ TEST(MeasurementFile, RangesShareGroupsAndNeverOverflow)
     EXPECT_EQ(file.groupRange(1).displayMinimum, 20 - 4); // (34 - 0) / 8, no floor at 0
 }
 
-TEST(MeasurementFile, GroupShownFlagsFollowTheKindsOfTheGroup)
-{
-    MeasurementFile file;
-    file.channelView(ChannelKind::DewPoint, 255).shown = true;
-    file.channelView(ChannelKind::WindSpeed, 0).shown = true;
-    file.updateGroupShownFlags();
-    EXPECT_TRUE(file.groupView(UnitGroup::Temperature).shown);
-    EXPECT_TRUE(file.groupView(UnitGroup::WindSpeed).shown);
-    EXPECT_FALSE(file.groupView(UnitGroup::WindDirection).shown);
-    EXPECT_EQ(file.groupView(UnitGroup::Temperature).viewMinimum, -20);
-    EXPECT_EQ(file.groupView(UnitGroup::RelativeHumidity).viewMaximum, 4);
-    file.clearShownFlags();
-    EXPECT_FALSE(file.groupView(UnitGroup::Temperature).shown);
-    EXPECT_FALSE(file.channelView(ChannelKind::DewPoint, 255).shown);
-}
-
 } // namespace
 } // namespace zyfo

@@ -31,16 +31,6 @@ struct Loaded
     MemorySource source;
 };
 
-// Rows with a temperature and a humidity of device 4/1, one a minute from 10:00.
-std::string minuteRecords(int count, int firstMinute = 0)
-{
-    std::string bytes;
-    for (int i = firstMinute; i < firstMinute + count; ++i)
-        bytes += record(stampAt(10 + i / 60, i % 60),
-                        {{4, 1, 25, std::to_string(20 + i % 7) + ".5"}, {4, 1, 26, "45"}});
-    return bytes;
-}
-
 // What a read leaves in the model and, unless left out, the channel list.
 std::string snapshot(const Loaded &loaded, bool withItems = true)
 {

@@ -53,4 +53,14 @@ inline std::string stampAt(int hour, int minute, int second = 0)
     return "20061205" + two(hour) + two(minute) + two(second);
 }
 
+// Stored records with a temperature and a humidity of device 4/1, one a minute from 10:00.
+inline std::string minuteRecords(int count, int firstMinute = 0)
+{
+    std::string bytes;
+    for (int i = firstMinute; i < firstMinute + count; ++i)
+        bytes += record(stampAt(10 + i / 60, i % 60),
+                        {{4, 1, 25, std::to_string(20 + i % 7) + ".5"}, {4, 1, 26, "45"}});
+    return bytes;
+}
+
 } // namespace zyfo

@@ -18,19 +18,15 @@ namespace fs = std::filesystem;
 
 using Seed = std::pair<std::string, std::string>; // name, decoded bytes
 
-// Decoded bytes of one record as a logger writes it.
+// Decoded bytes of one record as a logger writes it, and of minute records.
 std::string decodedRecord(const std::string &stamp, const std::vector<EntryText> &entries)
 {
     return stored(record(stamp, entries));
 }
 
-std::string minuteRecords(int count, int firstMinute = 0)
+std::string minutes(int count, int firstMinute = 0)
 {
-    std::string out;
-    for (int i = firstMinute; i < firstMinute + count; ++i)
-        out += stored(record(stampAt(10 + i / 60, i % 60),
-                             {{4, 1, 25, std::to_string(20 + i % 7) + ".5"}, {4, 1, 26, "45"}}));
-    return out;
+    return stored(minuteRecords(count, firstMinute));
 }
 
 // Files of a logger from the generator; `damaged` records are flipped, torn or after noise.
@@ -77,7 +73,7 @@ std::vector<Seed> handMade()
         decodedRecord("20061205143000", {{4, 1, 25, "21.5"}, {4, 1, 26, "45.2"}});
     std::string changed = example;
     changed[17] = '2';
-    const std::string minutes = minuteRecords(60);
+    const std::string hour = minutes(60);
     std::vector<EntryText> entries36;
     for (int i = 0; i < 36; ++i)
         entries36.push_back({4, i, 25, "1"});
@@ -89,19 +85,18 @@ std::vector<Seed> handMade()
     zeroStamp[9] = '\0';
     return {
         {"example", example},
-        {"changed-digit", changed + minuteRecords(3)},
-        {"minutes", minutes},
-        {"torn-last", minutes + example.substr(0, 30)},
-        {"torn-middle", minuteRecords(30) + example.substr(0, 25) + minuteRecords(30, 30)},
-        {"stamp-only", stored(encodeRecord("20061205143000$")) + minuteRecords(2)},
+        {"changed-digit", changed + minutes(3)},
+        {"minutes", hour},
+        {"torn-last", hour + example.substr(0, 30)},
+        {"torn-middle", minutes(30) + example.substr(0, 25) + minutes(30, 30)},
+        {"stamp-only", stored(encodeRecord("20061205143000$")) + minutes(2)},
         {"equal-stamps-month-13", decodedRecord(stampAt(10, 0), {{4, 1, 25, "1"}}) +
                                       decodedRecord(stampAt(9, 0), {{4, 1, 25, "2"}}) +
                                       decodedRecord(stampAt(9, 0), {{4, 1, 25, "3"}}) +
                                       decodedRecord("20061305000000", {{4, 1, 25, "4"}})},
         {"entries-stop-early",
          decodedRecord(stampAt(10, 0), entries36) +
-             decodedRecord(stampAt(10, 2), {{4, 1, 25, "2"}, {4, 1, 99, "3"}}) +
-             minuteRecords(3, 3)},
+             decodedRecord(stampAt(10, 2), {{4, 1, 25, "2"}, {4, 1, 99, "3"}}) + minutes(3, 3)},
         {"pascals-and-missing",
          decodedRecord(stampAt(10, 0), {{4, 1, 47, "101325"}, {4, 1, 26, "?"}}) +
              decodedRecord(stampAt(10, 1), {{4, 1, 47, "  -1.5e2xyz"}, {4, 1, 26, "?5"}})},
@@ -112,14 +107,14 @@ std::vector<Seed> handMade()
                            {{4, 1, 25, std::string(700, ' ') + "7"}, {4, 1, 26, "nan"}}) +
              decodedRecord(stampAt(10, 2), {{4, 99999999, 25, "-1e-999"}, {-7, 3, 58, "1"}})},
         {"zero-byte-stamp",
-         minuteRecords(3) + decodedRecord(zeroStamp, {{4, 1, 25, "30"}}) + minuteRecords(2, 3)},
-        {"garbage-between", minuteRecords(20) + "12345$$,,@@,,$" + std::string(40, '\0') + "@@@" +
-                                minuteRecords(20, 20)},
+         minutes(3) + decodedRecord(zeroStamp, {{4, 1, 25, "30"}}) + minutes(2, 3)},
+        {"garbage-between",
+         minutes(20) + "12345$$,,@@,,$" + std::string(40, '\0') + "@@@" + minutes(20, 20)},
         {"longest-record",
-         minuteRecords(2) + decodedRecord(stampAt(10, 3), {{4, 1, 25, std::string(17000, ' ')}}) +
-             minuteRecords(2, 4)},
+         minutes(2) + decodedRecord(stampAt(10, 3), {{4, 1, 25, std::string(17000, ' ')}}) +
+             minutes(2, 4)},
         {"many-names", manyNames},
-        {"short-tail", minuteRecords(3) + stored(encodeRecord(stampAt(10, 5) + "$"))},
+        {"short-tail", minutes(3) + stored(encodeRecord(stampAt(10, 5) + "$"))},
         {"clock-changes", clockChanges()},
     };
 }

@@ -26,23 +26,6 @@ std::string generate(const GeneratorOptions &options, int records)
     return out;
 }
 
-TEST(CivilTime, ParsesBothFormsRejectsImpossibleMomentsAndRoundTrips)
-{
-    EXPECT_EQ(CivilTime::parse("2006-05-12T13:45:00")->hour, 13);
-    for (const char *bad :
-         {"20230229000000", "2006-13-01 00:00:00", "2006-05-12 24:00:00", "0999-01-01 00:00:00",
-          "2006-05-12", "2006051213450x", "2006/05/12 13:45:00"})
-        EXPECT_FALSE(CivilTime::parse(bad)) << bad;
-    for (const char *text : {"20240229235959", "19700101000000", "19691231235959", "20000229120000",
-                             "21000301000000", "99991231235959", "16000101000000"}) {
-        std::string stamp;
-        CivilTime::fromSeconds(CivilTime::parse(text)->toSeconds()).appendStamp(stamp);
-        EXPECT_EQ(stamp, text);
-    }
-    EXPECT_EQ(CivilTime::parse("19700102000000")->toSeconds(), 86400);
-    EXPECT_EQ(CivilTime::parse("20241231000000")->dayOfYear(), 365);
-}
-
 TEST(Generator, RecordsPassTheirCheckAndCarryPlausibleDistinctChannels)
 {
     GeneratorOptions options;
