@@ -156,13 +156,6 @@ TEST_F(DrawingTest, PolyPolylineDrawsEachLineAsLineToDoes)
         EXPECT_TRUE(batch.image() == lines.image()) << "width " << width;
         EXPECT_EQ(batch.MoveTo(0, 0), (CPoint{1, 2})) << "the current position stays";
     }
-
-    CRecordingDC recording;
-    EXPECT_TRUE(recording.PolyPolyline(points.data(), counts.data(), 3));
-    EXPECT_EQ(recording.primitives(Primitive::Kind::Line).size(), 5u) << "none of no length";
-    const DWORD single = 1;
-    EXPECT_FALSE(recording.PolyPolyline(points.data(), &single, 1));
-    EXPECT_EQ(recording.primitives().size(), 5u);
 }
 
 TEST_F(DrawingTest, FontsFollowTheWindowsDescriptionAndTurnedTextRunsUpwards)
