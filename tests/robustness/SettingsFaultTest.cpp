@@ -56,26 +56,13 @@ protected:
         return names;
     }
 
-    // Every setting still reads as it was stored before the failure, and a write works again.
-    void expectOldValuesAndAWorkingStore()
-    {
-        CRegistryKey key;
-        ASSERT_TRUE(key.Open(HKEY_CURRENT_USER, kSettingsKey));
-        for (const char *name : kSomeSettings) {
-            DWORD value = 0;
-            EXPECT_TRUE(key.ReadDword(name, &value)) << name;
-            EXPECT_EQ(value, 5u) << name;
-        }
-        EXPECT_TRUE(write(key, "LINIA", 8));
-    }
-
     test::TemporaryFolder m_temporary{"zyfo-settings-fault"};
     const fs::path &m_home = m_temporary.path();
     test::ScopedEnvironment m_environment;
     std::string m_old;
 };
 
-TEST_F(SettingsFault, DiskFullDuringAWriteKeepsTheOldFile)
+TEST_F(SettingsFault, DiskFullOrNoRoomForTheTemporaryFileKeepsTheOldFile)
 {
     const std::vector<std::string> entries = folderEntries();
     const int descriptors = openDescriptors();
@@ -91,11 +78,7 @@ TEST_F(SettingsFault, DiskFullDuringAWriteKeepsTheOldFile)
     EXPECT_EQ(readAll(file()), m_old);
     EXPECT_EQ(folderEntries(), entries);
     EXPECT_EQ(openDescriptors(), descriptors);
-    expectOldValuesAndAWorkingStore();
-}
 
-TEST_F(SettingsFault, NoRoomForTheTemporaryFileKeepsTheOldFile)
-{
     // Something else already stands where the new copy would be written.
     const fs::path blocker = file().string() + ".tmp-" + std::to_string(::getpid());
     fs::create_directory(blocker);
@@ -107,7 +90,16 @@ TEST_F(SettingsFault, NoRoomForTheTemporaryFileKeepsTheOldFile)
     }
     EXPECT_EQ(readAll(file()), m_old);
     fs::remove(blocker);
-    expectOldValuesAndAWorkingStore();
+
+    // Every setting still reads as it was stored before the failures, and a write works again.
+    CRegistryKey key;
+    ASSERT_TRUE(key.Open(HKEY_CURRENT_USER, kSettingsKey));
+    for (const char *name : kSomeSettings) {
+        DWORD value = 0;
+        EXPECT_TRUE(key.ReadDword(name, &value)) << name;
+        EXPECT_EQ(value, 5u) << name;
+    }
+    EXPECT_TRUE(write(key, "LINIA", 8));
 }
 
 } // namespace

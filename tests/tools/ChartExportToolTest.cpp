@@ -77,17 +77,14 @@ protected:
     std::optional<std::string> m_previousConfig;
 };
 
-TEST_F(ChartExportToolTest, PngIsTheChartDrawnWithDefaultSettingsWhenNoneAreSaved)
+TEST_F(ChartExportToolTest, PngIsTheChartDrawnWithTheDefaultsOrTheSavedSettings)
 {
     const std::string out = path("chart.png");
-    const ToolOutput run = runTool(kExport, {"--chart", out, "--size", "640x400", m_data});
-    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const ToolOutput plain = runTool(kExport, {"--chart", out, "--size", "640x400", m_data});
+    ASSERT_EQ(plain.exitCode, 0) << plain.err;
     EXPECT_EQ(readAll(out), expectedPng(ChartSettings{}, 640, 400));
     EXPECT_FALSE(fs::exists(m_dir / "VENTRO")) << "reading settings creates no store";
-}
 
-TEST_F(ChartExportToolTest, SavedSettingsColourAndLabelTheChart)
-{
     ChartSettings saved;
     saved.backColor = RGB(255, 255, 255);
     saved.textColor = RGB(0, 0, 128);
@@ -95,19 +92,17 @@ TEST_F(ChartExportToolTest, SavedSettingsColourAndLabelTheChart)
     saved.maxPoints = 100;
     saved.showMeans = 1;
     saved.dateTimeOneLine = 1;
-    {
-        CRegistryKey key;
-        ASSERT_TRUE(key.Create(HKEY_CURRENT_USER, "SOFTWARE\\VENTRO\\ZYFO_1.0"));
-        const std::pair<const char *, DWORD> values[] = {{"TLO", saved.backColor},
-                                                         {"TEXT", saved.textColor},
-                                                         {"LINIA", 1},
-                                                         {"APROKSYMACJA", 100},
-                                                         {"AV", 1},
-                                                         {"DATA_LINIA", 1}};
-        for (const auto &[name, value] : values)
-            ASSERT_TRUE(key.WriteValue(name, &value, REG_DWORD, sizeof value));
-    }
-    const std::string out = path("chart.png");
+    CRegistryKey key;
+    ASSERT_TRUE(key.Create(HKEY_CURRENT_USER, "SOFTWARE\\VENTRO\\ZYFO_1.0"));
+    for (const auto &[name, value] :
+         std::vector<std::pair<const char *, DWORD>>{{"TLO", saved.backColor},
+                                                     {"TEXT", saved.textColor},
+                                                     {"LINIA", 1},
+                                                     {"APROKSYMACJA", 100},
+                                                     {"AV", 1},
+                                                     {"DATA_LINIA", 1}})
+        ASSERT_TRUE(key.WriteValue(name, &value, REG_DWORD, sizeof value));
+    key.Close();
     const ToolOutput run = runTool(kExport, {"--chart", out, m_data});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(readAll(out), expectedPng(saved, 1600, 900)) << "default size 1600 x 900";
