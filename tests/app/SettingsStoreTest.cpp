@@ -48,25 +48,20 @@ TEST_F(SettingsStoreTest, LoadsEveryValueIntoItsFieldUnclamped)
         EXPECT_EQ(storedDword(kSettingNames[i]), values[i]) << kSettingNames[i];
 }
 
-TEST_F(SettingsStoreTest, ALongValueIsIgnoredAndReplacedByADword)
+TEST_F(SettingsStoreTest, ALongValueIsReplacedByADwordAndAShortOneReadWithoutBytesOfAnother)
 {
     writeValue("TEXT", REG_SZ, {'b', 'i', 'a', 'l', 'y', 0});
-    store.Load(key);
-    EXPECT_EQ(chart.textColor, 0xFFFFFFu);
-    store.Store(key);
-    EXPECT_EQ(storedDword("TEXT"), 0xFFFFFFu);
-}
-
-TEST_F(SettingsStoreTest, AShortValueIsReadWithoutBytesOfTheValueBefore)
-{
     // AV follows APROKSYMACJA; its one byte must not borrow the upper bytes of 0x12345678.
     writeDword("APROKSYMACJA", 0x12345678);
     writeValue("AV", REG_BINARY, {1});
     writeValue("ONLINE_DRAW_LAST", REG_BINARY, {0x2C, 0x01}); // 300, little-endian
     store.Load(key);
+    EXPECT_EQ(chart.textColor, 0xFFFFFFu) << "the long value is ignored";
     EXPECT_EQ(chart.maxPoints, 0x12345678);
     EXPECT_EQ(chart.showMeans, 1);
     EXPECT_EQ(liveUpdate.lastCount, 300);
+    store.Store(key);
+    EXPECT_EQ(storedDword("TEXT"), 0xFFFFFFu);
 }
 
 } // namespace
