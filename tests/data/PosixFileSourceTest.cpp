@@ -10,38 +10,23 @@
 namespace zyfo {
 namespace {
 
-std::string tempPath(const char *name)
+TEST(PosixFileSource, OpensOnlyFilesReadsSeeksAndSeesTheFileGrow)
 {
-    return (std::filesystem::temp_directory_path() / (name + std::to_string(::getpid()) + ".zyd"))
-        .string();
-}
-
-void append(const std::string &path, const std::string &bytes)
-{
-    std::ofstream(path, std::ios::binary | std::ios::app) << bytes;
-}
-
-TEST(PosixFileSource, MissingFilesAndFoldersDoNotOpen)
-{
+    const std::string path = (std::filesystem::temp_directory_path() /
+                              ("zyfo-source-" + std::to_string(::getpid()) + ".zyd"))
+                                 .string();
     PosixFileSource source;
-    EXPECT_FALSE(source.open(tempPath("zyfo-missing-")));
+    std::uint8_t tail[8] = {};
+    EXPECT_FALSE(source.open(path + ".missing"));
     EXPECT_NE(source.error().find("No such file"), std::string::npos);
     EXPECT_FALSE(source.open(std::filesystem::temp_directory_path().string()));
     EXPECT_FALSE(source.isOpen());
-    std::uint8_t byte = 0;
-    EXPECT_EQ(source.read(&byte, 1), -1);
+    EXPECT_EQ(source.read(tail, 1), -1);
     EXPECT_EQ(source.length(), -1);
-}
 
-TEST(PosixFileSource, ReadsSeeksAndSeesTheFileGrow)
-{
-    const std::string path = tempPath("zyfo-source-");
-    std::filesystem::remove(path);
-    append(path, std::string(100000, 'a') + "bcd");
-    PosixFileSource source;
+    std::ofstream(path, std::ios::binary) << std::string(100000, 'a') << "bcd";
     ASSERT_TRUE(source.open(path));
     EXPECT_EQ(source.length(), 100003);
-
     std::string read(2048, '\0');
     ASSERT_TRUE(source.seek(99000));
     std::int64_t total = 0;
@@ -51,10 +36,9 @@ TEST(PosixFileSource, ReadsSeeksAndSeesTheFileGrow)
     EXPECT_EQ(total, 1003);
     EXPECT_EQ(read.substr(1000, 3), "bcd");
 
-    append(path, "ef");
+    std::ofstream(path, std::ios::binary | std::ios::app) << "ef";
     EXPECT_EQ(source.length(), 100005);
     ASSERT_TRUE(source.seek(100001));
-    std::uint8_t tail[8] = {};
     EXPECT_EQ(source.read(tail, sizeof tail), 4);
     EXPECT_EQ(std::string(reinterpret_cast<char *>(tail), 4), "cdef");
     EXPECT_FALSE(source.seek(-1));

@@ -1,8 +1,5 @@
 // Tests of the data file reader: records, check bytes, continuation, listing and faulty input.
-#include "MeasurementReader.h"
-#include "MemoryReaderListener.h"
-#include "MemorySource.h"
-#include "ModelText.h"
+#include "LoadedFile.h"
 #include "RecordText.h"
 #include "TimeZoneGuard.h"
 
@@ -16,36 +13,10 @@ namespace {
 constexpr ChannelKind kTemp = ChannelKind::Temperature;
 constexpr ChannelKind kHumidity = ChannelKind::RelativeHumidity;
 
-// A model, the window-less listener and a file in memory, read as the main window reads.
-struct Loaded
-{
-    explicit Loaded(std::string bytes = {})
-        : source(std::move(bytes))
-    {}
-
-    ReadResult open() { return ReadMeasurementFile(file, &source, listener, false); }
-    ReadResult refresh() { return ReadMeasurementFile(file, &source, listener, true); }
-
-    MeasurementFile file;
-    MemoryReaderListener listener{file};
-    MemorySource source;
-};
-
-// What a read leaves in the model and, unless left out, the channel list.
-std::string snapshot(const Loaded &loaded, bool withItems = true)
-{
-    std::string out = modelText(loaded.file);
-    if (!withItems)
-        return out;
-    for (const std::string &item : loaded.listener.items())
-        out += "\n" + item;
-    return out;
-}
-
 TEST(Reader, WorkedExampleGivesOneRowAndNoListUntilASecondRowArrives)
 {
     TimeZoneGuard zone("Europe/Warsaw");
-    Loaded loaded(record("20061205143000", {{4, 1, 25, "21.5"}, {4, 1, 26, "45.2"}}));
+    LoadedFile loaded(record("20061205143000", {{4, 1, 25, "21.5"}, {4, 1, 26, "45.2"}}));
     const ReadResult result = loaded.open();
     const MeasurementFile &file = loaded.file;
     ASSERT_EQ(file.rowCount(), 1);
@@ -77,7 +48,7 @@ TEST(Reader, ChangedDigitLeavesNoTrace)
     std::string decoded = recordBody("20061205143000", {{4, 1, 25, "21.5"}, {9, 9, 26, "10"}});
     std::string bytes = encodeRecord(decoded);
     bytes[decoded.find("9,9") + 2] = static_cast<char>(negateByte('8')); // device 9/8 now
-    Loaded loaded(bytes + minuteRecords(3));
+    LoadedFile loaded(bytes + minuteRecords(3));
     const ReadResult result = loaded.open();
     EXPECT_EQ(result.rowsAdded, 3);
     EXPECT_EQ(result.recordsSkipped, 1);
@@ -93,10 +64,10 @@ TEST(Reader, EqualStampsKeepFileOrderMonth13NormalisesAndAStampAloneGivesARow)
 {
     TimeZoneGuard zone("Europe/Warsaw");
     // The stamp-only record is not last: 18 trailing bytes would wait for more.
-    Loaded loaded(encodeRecord(stampAt(11, 0) + "$") + record(stampAt(10, 0), {{4, 1, 25, "1"}}) +
-                  record(stampAt(9, 0), {{4, 1, 25, "2"}}) +
-                  record(stampAt(9, 0), {{4, 1, 25, "3"}}) +
-                  record("20061305000000", {{4, 1, 25, "4"}}));
+    LoadedFile loaded(
+        encodeRecord(stampAt(11, 0) + "$") + record(stampAt(10, 0), {{4, 1, 25, "1"}}) +
+        record(stampAt(9, 0), {{4, 1, 25, "2"}}) + record(stampAt(9, 0), {{4, 1, 25, "3"}}) +
+        record("20061305000000", {{4, 1, 25, "4"}}));
     loaded.open();
     ASSERT_EQ(loaded.file.rowCount(), 5);
     EXPECT_EQ(loaded.file.value(0, kTemp, 0), 2.0);
@@ -126,8 +97,8 @@ TEST(Reader, KindCode47IsPascalsAndValuesIgnoreTheLocale)
     for (const char *name : {"pl_PL.UTF-8", "pl_PL.utf8", "de_DE.UTF-8"})
         if (std::setlocale(LC_ALL, name))
             break;
-    Loaded loaded(record(stampAt(10, 0), {{4, 1, 47, "101325"}, {4, 1, 25, "21.5"}}) +
-                  record(stampAt(10, 1), {{4, 1, 47, "  -1.5e2xyz"}, {4, 1, 25, "+.5"}}));
+    LoadedFile loaded(record(stampAt(10, 0), {{4, 1, 47, "101325"}, {4, 1, 25, "21.5"}}) +
+                      record(stampAt(10, 1), {{4, 1, 47, "  -1.5e2xyz"}, {4, 1, 25, "+.5"}}));
     loaded.open();
     std::setlocale(LC_ALL, previousC.c_str());
     std::locale::global(previous);
@@ -141,7 +112,7 @@ TEST(Reader, KindCode47IsPascalsAndValuesIgnoreTheLocale)
 
 TEST(Reader, RangesOfTheFirstValues)
 {
-    Loaded loaded(record(stampAt(10, 0), {{4, 1, 25, "21.5"}, {4, 1, 26, "99"}}));
+    LoadedFile loaded(record(stampAt(10, 0), {{4, 1, 25, "21.5"}, {4, 1, 26, "99"}}));
     loaded.open();
     const GroupRange &temperature = loaded.file.groupRange(1);
     const GroupRange &humidity = loaded.file.groupRange(3);
@@ -160,12 +131,12 @@ TEST(Reader, ListingCountsValuesOfThisReadIncludingRepeats)
 {
     // Device 1: twice in the first record only; device 2: once in each; device 3: once.
     // Humidity: only "?" readings, so a name but no values.
-    Loaded loaded(record(stampAt(10, 0), {{14, 1, 25, "1"},
-                                          {14, 1, 25, "2"},
-                                          {14, 2, 25, "5"},
-                                          {14, 3, 24, "7"},
-                                          {14, 1, 26, "?"}}) +
-                  record(stampAt(10, 1), {{14, 2, 25, "6"}, {14, 1, 26, "?5"}}));
+    LoadedFile loaded(record(stampAt(10, 0), {{14, 1, 25, "1"},
+                                              {14, 1, 25, "2"},
+                                              {14, 2, 25, "5"},
+                                              {14, 3, 24, "7"},
+                                              {14, 1, 26, "?"}}) +
+                      record(stampAt(10, 1), {{14, 2, 25, "6"}, {14, 1, 26, "?5"}}));
     loaded.open();
     EXPECT_EQ(loaded.file.value(0, kTemp, 0), 2.0); // the later value of the row stays
     EXPECT_EQ(loaded.file.channelCount(kHumidity), 1);
@@ -185,14 +156,14 @@ TEST(Reader, FilesUnder2000BytesAreReadWholeOnEveryRefresh)
 {
     // Garbage in front brings the file to exactly 1999 bytes, then to 2000.
     const std::string records = minuteRecords(30);
-    Loaded loaded(stored(std::string(1999 - records.size(), 'x')) + records);
+    LoadedFile loaded(stored(std::string(1999 - records.size(), 'x')) + records);
     ASSERT_EQ(loaded.source.bytes().size(), 1999u);
     loaded.open();
-    const std::string once = snapshot(loaded);
+    const std::string once = loaded.text();
     const ReadResult again = loaded.refresh();
     EXPECT_TRUE(again.fullRead);
     EXPECT_EQ(again.rowsAdded, 30);
-    EXPECT_EQ(snapshot(loaded), once);
+    EXPECT_EQ(loaded.text(), once);
 
     loaded.source.bytes().insert(0, stored("x"));
     loaded.open();
@@ -208,7 +179,7 @@ TEST(Reader, TornOrShortLastRecordWaitsAndIsReadWholeLater)
     const std::string last = record(stampAt(11, 0), {{4, 1, 25, "30.5"}, {4, 1, 26, "50"}});
     for (std::size_t cut :
          {std::size_t{1}, std::size_t{14}, std::size_t{20}, last.size() - 3, last.size() - 1}) {
-        Loaded growing(head + last.substr(0, cut));
+        LoadedFile growing(head + last.substr(0, cut));
         growing.open();
         EXPECT_EQ(growing.file.rowCount(), 60) << cut;
         EXPECT_EQ(growing.file.readOffset(), static_cast<std::int64_t>(head.size())) << cut;
@@ -218,12 +189,12 @@ TEST(Reader, TornOrShortLastRecordWaitsAndIsReadWholeLater)
         EXPECT_FALSE(result.fullRead);
         EXPECT_EQ(result.rowsAdded, 2) << cut;
 
-        Loaded whole(growing.source.bytes());
+        LoadedFile whole(growing.source.bytes());
         whole.open();
-        EXPECT_EQ(snapshot(growing), snapshot(whole)) << cut;
+        EXPECT_EQ(growing.text(), whole.text()) << cut;
     }
     // A whole record of fewer than 22 bytes at the end waits as well.
-    Loaded shortTail(head + encodeRecord(stampAt(11, 5) + "$"));
+    LoadedFile shortTail(head + encodeRecord(stampAt(11, 5) + "$"));
     shortTail.open();
     EXPECT_EQ(shortTail.file.readOffset(), static_cast<std::int64_t>(head.size()));
 }
@@ -238,7 +209,7 @@ TEST(Reader, ValidRecordAfterGarbageATornOrAnOverlongRecordIsFound)
           stored("2006120510300"), stored(std::string(40, '\0')), stored("@@@"),
           stored(longGarbage),
           record(stampAt(10, 30), {{4, 1, 25, std::string(17000, ' ') + "99"}})}) {
-        Loaded loaded(minuteRecords(5) + bad + minuteRecords(5, 5));
+        LoadedFile loaded(minuteRecords(5) + bad + minuteRecords(5, 5));
         const ReadResult result = loaded.open();
         EXPECT_EQ(result.rowsAdded, 10);
         EXPECT_GE(result.recordsSkipped, 1);
@@ -255,9 +226,10 @@ TEST(Reader, EntriesThatStopEarly)
     for (int i = 0; i < 36; ++i)
         entries36.push_back({4, i, 25, "1"});
     std::vector<EntryText> entries35(entries36.begin(), entries36.end() - 1);
-    Loaded loaded(record(stampAt(10, 0), entries36) + record(stampAt(10, 1), entries35) +
-                  record(stampAt(10, 2), {{4, 1, 25, "2"}, {4, 1, 99, "3"}}) // last: stored
-                  + record(stampAt(10, 3), {{4, 77, 25, "2"}, {4, 1, 39, "3"}, {4, 1, 25, "4"}}));
+    LoadedFile loaded(record(stampAt(10, 0), entries36) + record(stampAt(10, 1), entries35) +
+                      record(stampAt(10, 2), {{4, 1, 25, "2"}, {4, 1, 99, "3"}}) // last: stored
+                      +
+                      record(stampAt(10, 3), {{4, 77, 25, "2"}, {4, 1, 39, "3"}, {4, 1, 25, "4"}}));
     const ReadResult result = loaded.open();
     EXPECT_EQ(result.rowsAdded, 2);
     EXPECT_EQ(result.recordsSkipped, 2);
@@ -272,7 +244,7 @@ TEST(Reader, A256thNameOfAKindIsLeftOut)
     for (int device = 0; device < 300; ++device)
         bytes += record(stampAt(10, device / 60, device % 60),
                         {{14, device, 25, std::to_string(device)}, {14, device, 26, "50"}});
-    Loaded loaded(bytes);
+    LoadedFile loaded(bytes);
     loaded.open();
     EXPECT_EQ(loaded.file.channelCount(kTemp), 255);
     EXPECT_EQ(loaded.file.channelCount(kHumidity), 255);
@@ -293,28 +265,28 @@ TEST(Reader, ContinuationAfterAnyCutEqualsAFullRead)
     bytes.insert(3000, stored("20061205" + std::string(30, '$')));
     bytes[3500] = 'x';
     for (std::size_t cut = 1900; cut < bytes.size(); cut += 37) {
-        Loaded growing(bytes.substr(0, cut));
+        LoadedFile growing(bytes.substr(0, cut));
         growing.open();
         growing.source.bytes() = bytes;
         growing.refresh();
-        Loaded whole(bytes);
+        LoadedFile whole(bytes);
         whole.open();
         // Listing goes by the values of each call, so only the model is compared.
-        ASSERT_EQ(snapshot(growing, false), snapshot(whole, false)) << cut;
+        ASSERT_EQ(growing.text(false), whole.text(false)) << cut;
     }
 }
 
 TEST(Reader, ShortReadsAndReadErrorsLoseNothing)
 {
     const std::string bytes = minuteRecords(100);
-    Loaded whole(bytes);
+    LoadedFile whole(bytes);
     whole.open();
-    Loaded trickle(bytes);
+    LoadedFile trickle(bytes);
     trickle.source.setLargestRead(7);
     trickle.open();
-    EXPECT_EQ(snapshot(trickle), snapshot(whole));
+    EXPECT_EQ(trickle.text(), whole.text());
 
-    Loaded loaded(bytes);
+    LoadedFile loaded(bytes);
     loaded.source.failReadsFrom(3000);
     const ReadResult failed = loaded.open();
     EXPECT_TRUE(failed.readError);
@@ -330,7 +302,7 @@ TEST(Reader, ShortReadsAndReadErrorsLoseNothing)
 
     loaded.source.setLengthFails(false);
     EXPECT_FALSE(loaded.refresh().readError);
-    EXPECT_EQ(snapshot(loaded), snapshot(whole));
+    EXPECT_EQ(loaded.text(), whole.text());
 }
 
 TEST(Reader, ZeroByteInTheStampGivesARowAtThePreviousRecordsTime)
@@ -339,7 +311,7 @@ TEST(Reader, ZeroByteInTheStampGivesARowAtThePreviousRecordsTime)
     stamp[9] = '\0';
     const std::string head = minuteRecords(50) + record(stampAt(9, 0), {{4, 1, 25, "1"}});
     const std::string bytes = head + record(stamp, {{4, 1, 25, "30"}}) + minuteRecords(2, 50);
-    Loaded whole(bytes);
+    LoadedFile whole(bytes);
     whole.open();
     ASSERT_EQ(whole.file.rowCount(), 54);
     // Sorted: the 09:00 record first, then the row without a stamp at the same time.
@@ -350,21 +322,21 @@ TEST(Reader, ZeroByteInTheStampGivesARowAtThePreviousRecordsTime)
     EXPECT_EQ(whole.file.value(1, kTemp, 0), 30.0);
 
     // The same when the record arrives in a later call, after the rows were sorted.
-    Loaded growing(head);
+    LoadedFile growing(head);
     growing.open();
     growing.source.bytes() = bytes;
     growing.refresh();
-    EXPECT_EQ(snapshot(growing, false), snapshot(whole, false));
+    EXPECT_EQ(growing.text(false), whole.text(false));
 }
 
 TEST(Reader, UnusualFieldsAreReadSafely)
 {
     const std::string longValue = "  " + std::string(150, '0') + "12.25";
     const std::string padding(700, ' '); // a record longer than the 600-byte look-ahead
-    Loaded loaded(record(stampAt(10, 0), {{4, 1, 25, longValue}, {4, 1, 26, "1e999"}}) +
-                  record(stampAt(10, 1), {{4, 1, 25, padding + "7"}, {4, 1, 26, "nan"}}) +
-                  record(stampAt(10, 2), {{4, 99999999, 25, "-1e-999"}}) +
-                  record(stampAt(10, 3), {{4, 1, 25, "5"}}));
+    LoadedFile loaded(record(stampAt(10, 0), {{4, 1, 25, longValue}, {4, 1, 26, "1e999"}}) +
+                      record(stampAt(10, 1), {{4, 1, 25, padding + "7"}, {4, 1, 26, "nan"}}) +
+                      record(stampAt(10, 2), {{4, 99999999, 25, "-1e-999"}}) +
+                      record(stampAt(10, 3), {{4, 1, 25, "5"}}));
     const ReadResult result = loaded.open();
     EXPECT_EQ(result.rowsAdded, 4);
     EXPECT_EQ(loaded.file.value(0, kTemp, 0), 12.25);
@@ -394,7 +366,7 @@ TEST(Reader, MoreThan1024ChannelsAreAllListed)
                    std::vector<EntryText>(entries.begin() + static_cast<std::ptrdiff_t>(first),
                                           entries.begin() + static_cast<std::ptrdiff_t>(last)));
     }
-    Loaded loaded(bytes);
+    LoadedFile loaded(bytes);
     loaded.open();
     ASSERT_EQ(loaded.listener.itemCount(), 1100);
     // Kinds in listing order: temperature, pressure, humidity, speed, then direction.
@@ -407,7 +379,7 @@ TEST(Reader, MoreThan1024ChannelsAreAllListed)
 
 TEST(Reader, RefreshListsOnlyNewChannelsAndKeepsTheSelection)
 {
-    Loaded loaded(minuteRecords(50));
+    LoadedFile loaded(minuteRecords(50));
     loaded.open();
     loaded.listener.setCurrentItem(1);
     loaded.listener.applySelection();

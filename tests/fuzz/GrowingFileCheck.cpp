@@ -1,10 +1,7 @@
 // Fuzz check of following a growing file: reading it in pieces equals one full read.
 #include "GrowingFileCheck.h"
 
-#include "MeasurementReader.h"
-#include "MemoryReaderListener.h"
-#include "MemorySource.h"
-#include "ModelText.h"
+#include "LoadedFile.h"
 #include "RecordText.h"
 
 #include <algorithm>
@@ -49,15 +46,7 @@ Plan planOf(std::span<const std::uint8_t> input)
     return plan;
 }
 
-// The file as the reader sees it between refreshes.
-struct Following
-{
-    MeasurementFile file;
-    MemoryReaderListener listener{file};
-    MemorySource source;
-};
-
-void injectFault(Following &f, std::uint8_t fault)
+void injectFault(LoadedFile &f, std::uint8_t fault)
 {
     const int upper = fault >> 2;
     switch (fault & 3) {
@@ -75,7 +64,7 @@ void injectFault(Following &f, std::uint8_t fault)
     }
 }
 
-void clearFaults(Following &f)
+void clearFaults(LoadedFile &f)
 {
     f.source.setLargestRead(std::numeric_limits<std::int64_t>::max());
     f.source.failReadsFrom(-1);
@@ -88,11 +77,11 @@ std::set<std::string> itemsOf(const MemoryReaderListener &listener)
 }
 
 // Compares the model read in pieces with one full read of the same bytes.
-std::string compareWithFullRead(const Following &pieces, const std::string &bytes, const char *when)
+std::string compareWithFullRead(const LoadedFile &pieces, const std::string &bytes,
+                                const char *when)
 {
-    Following whole;
-    whole.source.bytes() = bytes;
-    ReadMeasurementFile(whole.file, &whole.source, whole.listener, false);
+    LoadedFile whole(bytes);
+    whole.open();
     const std::string expected = modelText(whole.file);
     const std::string actual = modelText(pieces.file);
     if (actual != expected)
@@ -126,7 +115,7 @@ std::string growingFileInput(std::string_view decoded, std::span<const GrowingSt
 std::string checkGrowingFile(std::span<const std::uint8_t> input)
 {
     const Plan plan = planOf(input);
-    Following pieces;
+    LoadedFile pieces;
     bool refresh = false;
     for (const Step &step : plan.steps) {
         pieces.source.bytes() = plan.file.substr(0, step.end);

@@ -1,36 +1,13 @@
 // Fuzz check of the data file reader: a full read of arbitrary bytes.
 #include "ReaderCheck.h"
 
-#include "MeasurementReader.h"
-#include "MemoryReaderListener.h"
-#include "MemorySource.h"
-#include "ModelText.h"
+#include "LoadedFile.h"
 #include "RecordText.h"
 
 #include <cmath>
 
 namespace zyfo {
 namespace {
-
-// A model, the window-less listener and a file in memory.
-struct Loaded
-{
-    explicit Loaded(std::string bytes)
-        : source(std::move(bytes))
-    {}
-
-    MeasurementFile file;
-    MemoryReaderListener listener{file};
-    MemorySource source;
-};
-
-std::string everything(const Loaded &loaded)
-{
-    std::string out = modelText(loaded.file);
-    for (const std::string &item : loaded.listener.items())
-        out += "\n" + item;
-    return out;
-}
 
 std::string checkRows(const MeasurementFile &f)
 {
@@ -53,7 +30,7 @@ std::string checkRows(const MeasurementFile &f)
     return {};
 }
 
-std::string checkList(const Loaded &loaded)
+std::string checkList(const LoadedFile &loaded)
 {
     const MeasurementFile &f = loaded.file;
     for (int item = 0; item < loaded.listener.itemCount(); ++item) {
@@ -70,9 +47,8 @@ std::string checkList(const Loaded &loaded)
 
 std::string checkReader(std::span<const std::uint8_t> decoded)
 {
-    Loaded loaded(stored({decoded.begin(), decoded.end()}));
-    const ReadResult result =
-        ReadMeasurementFile(loaded.file, &loaded.source, loaded.listener, false);
+    LoadedFile loaded(stored({decoded.begin(), decoded.end()}));
+    const ReadResult result = loaded.open();
     const MeasurementFile &f = loaded.file;
     const auto size = static_cast<std::int64_t>(decoded.size());
     if (result.readError || !result.fullRead || result.rowsAdded != f.rowCount())
@@ -87,12 +63,11 @@ std::string checkReader(std::span<const std::uint8_t> decoded)
         return {}; // a refresh would read it whole again
 
     // Nothing was appended: the continuation must neither add a row nor change anything.
-    const std::string once = everything(loaded);
-    const ReadResult again =
-        ReadMeasurementFile(loaded.file, &loaded.source, loaded.listener, true);
+    const std::string once = loaded.text();
+    const ReadResult again = loaded.refresh();
     if (again.fullRead || again.rowsAdded != 0)
         return "a refresh of an unchanged file read again or added rows";
-    if (everything(loaded) != once)
+    if (loaded.text() != once)
         return "a refresh of an unchanged file changed the model or the list";
     return {};
 }

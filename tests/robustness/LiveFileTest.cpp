@@ -114,33 +114,6 @@ TEST_F(LiveFile, TruncatedFileIsReadAgainFromItsStart)
     EXPECT_TRUE(followed.listener.controlsEnabled());
 }
 
-TEST_F(LiveFile, FileRewrittenLongerInPlaceIsResynchronisedOnItsNextWholeRecord)
-{
-    const Records first = loggerRecords(50, 1, 8);
-    write(m_path, first.bytes);
-    FollowedFile followed(m_path.string());
-    followed.open();
-    const auto offset = static_cast<std::size_t>(followed.file.readOffset());
-    ASSERT_EQ(offset, first.bytes.size());
-
-    // Another logger rewrites the file before the next re-read, with longer records: the
-    // continuation starts inside one of them and takes every whole record after it.
-    const Records second = loggerRecords(120, 2, 13);
-    ASSERT_GT(second.bytes.size(), offset);
-    write(m_path, second.bytes);
-    const ReadResult result = followed.refresh();
-    EXPECT_FALSE(result.fullRead);
-    const auto after = std::count_if(second.starts.begin(), second.starts.end(),
-                                     [&](std::size_t start) { return start >= offset; });
-    EXPECT_EQ(result.rowsAdded, after);
-    EXPECT_EQ(followed.file.rowCount(), 50 + after);
-    EXPECT_EQ(followed.file.readOffset(), static_cast<std::int64_t>(second.bytes.size()));
-
-    // Opening the file again shows the new logger's records alone.
-    followed.open();
-    EXPECT_EQ(followed.file.rowCount(), 120);
-}
-
 TEST_F(LiveFile, ReplacedRemovedOrClosedFileChangesNothing)
 {
     write(m_path, loggerRecords(60, 1, 8).bytes);
