@@ -312,7 +312,12 @@ TEST_F(DialogTest, ModalRunsEndWithTheirResultRunTheirTimersAndAYesNoQuestionMus
         if (++ticks != 3)
             return;
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
+        if (box == nullptr) {
+            ADD_FAILURE() << "no message box is open";
+            if (QWidget *modal = QApplication::activeModalWidget())
+                modal->close();
+            return;
+        }
         EXPECT_EQ(box->text(), QStringLiteral("Plik już istnieje.\nWybierz Tak"));
         // A Yes/No question has to be answered: Escape and the close box do nothing.
         QTest::keyClick(box, Qt::Key_Escape);
