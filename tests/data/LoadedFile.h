@@ -1,5 +1,5 @@
-// Test helper: a model, the window-less listener and a data file in memory, read as the main
-// window reads it.
+// Test helper: a model, the window-less listener and a data file, read as the main window
+// reads it; in memory (LoadedFile) or through any other source.
 #pragma once
 
 #include "MeasurementReader.h"
@@ -11,12 +11,9 @@
 
 namespace zyfo {
 
-struct LoadedFile
+template<class Source>
+struct BasicLoadedFile
 {
-    explicit LoadedFile(std::string bytes = {})
-        : source(std::move(bytes))
-    {}
-
     ReadResult open() { return ReadMeasurementFile(file, &source, listener, false); }
     ReadResult refresh() { return ReadMeasurementFile(file, &source, listener, true); }
 
@@ -29,9 +26,14 @@ struct LoadedFile
         return out;
     }
 
+    Source source;
     MeasurementFile file;
     MemoryReaderListener listener{file};
-    MemorySource source;
+};
+
+struct LoadedFile : BasicLoadedFile<MemorySource>
+{
+    explicit LoadedFile(std::string bytes = {}) { source.bytes() = std::move(bytes); }
 };
 
 } // namespace zyfo

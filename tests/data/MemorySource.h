@@ -13,10 +13,6 @@ namespace zyfo {
 class MemorySource : public DataSource
 {
 public:
-    explicit MemorySource(std::string bytes = {})
-        : m_bytes(std::move(bytes))
-    {}
-
     std::string &bytes() { return m_bytes; }
     // Reads return at most this many bytes (a pipe-like or network file).
     void setLargestRead(std::int64_t bytes) { m_largestRead = bytes; }

@@ -1,9 +1,7 @@
 // Test helper: a data file on disk followed as the main window follows it, and its full read.
 #pragma once
 
-#include "MeasurementReader.h"
-#include "MemoryReaderListener.h"
-#include "ModelText.h"
+#include "LoadedFile.h"
 #include "PosixFileSource.h"
 
 #include <string>
@@ -12,16 +10,9 @@ namespace zyfo {
 
 // The open file, the model and the window-less listener: open() reads it whole, refresh() is a
 // live-update re-read through the same open file.
-struct FollowedFile
+struct FollowedFile : BasicLoadedFile<PosixFileSource>
 {
     explicit FollowedFile(const std::string &path) { source.open(path); }
-
-    ReadResult open() { return ReadMeasurementFile(file, &source, listener, false); }
-    ReadResult refresh() { return ReadMeasurementFile(file, &source, listener, true); }
-
-    PosixFileSource source;
-    MeasurementFile file;
-    MemoryReaderListener listener{file};
 };
 
 // modelText of one full read of the file at `path` as it is now.

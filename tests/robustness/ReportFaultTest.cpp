@@ -2,9 +2,7 @@
 // places: it reports the failure, closes the file and claims nothing it did not write.
 #include "FileSizeLimit.h"
 #include "Generator.h"
-#include "MeasurementReader.h"
-#include "MemoryReaderListener.h"
-#include "MemorySource.h"
+#include "LoadedFile.h"
 #include "OpenDescriptors.h"
 #include "ReportWriter.h"
 #include "SystemReportFile.h"
@@ -30,19 +28,16 @@ using testing::readAll;
 // A day of a logger's minutes, read as the program reads a file: a report of about 300 KB.
 const MeasurementFile &loggedDay()
 {
-    static const MeasurementFile day = [] {
+    static LoadedFile day;
+    if (day.file.rowCount() == 0) {
         GeneratorOptions options;
         options.entries = 8;
         Generator generator(options);
-        MemorySource source;
         for (int i = 0; i < 1440; ++i)
-            generator.appendNext(source.bytes());
-        MeasurementFile file;
-        MemoryReaderListener listener(file);
-        ReadMeasurementFile(file, &source, listener, false);
-        return file;
-    }();
-    return day;
+            generator.appendNext(day.source.bytes());
+        day.open();
+    }
+    return day.file;
 }
 
 // Writes the report of loggedDay() to `path`, answering `action` if the file existed.
