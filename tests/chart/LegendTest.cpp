@@ -29,20 +29,16 @@ Legend legendOf(CChartCtrl &chart, const CRect &rect, bool printing = false, int
     return legend;
 }
 
-Legend legendOf(const std::vector<Series> &series, const CRect &rect)
+TEST(LegendTest, EntriesStandSideBySideAfterTheAxesAndPastTheRightEdgeMoveToTheNextRowOnce)
 {
     CChartCtrl chart;
-    loadRows(chart, 3, series);
-    return legendOf(chart, rect);
-}
-
-TEST(LegendTest, EntriesStandSideBySideAfterTheAxes)
-{
-    const auto [texts, lines] = legendOf({{ChannelKind::Temperature, "T1", constant(3, 0)},
-                                          {ChannelKind::Temperature, "T2", constant(3, 0)}},
-                                         {0, 0, 800, 300});
-    ASSERT_EQ(texts.size(), 2u);
-    ASSERT_EQ(lines.size(), 2u);
+    loadRows(chart, 3,
+             {{ChannelKind::Temperature, "T1", constant(3, 0)},
+              {ChannelKind::Temperature, "T2", constant(3, 0)},
+              {ChannelKind::Temperature, "a very long name that fits nowhere", constant(3, 0)}});
+    const auto [texts, lines] = legendOf(chart, {0, 0, 2000, 300});
+    ASSERT_EQ(texts.size(), 3u);
+    ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0].from, (CPoint{45, 12}));
     EXPECT_EQ(lines[0].to, (CPoint{55, 12}));
     EXPECT_EQ(lines[0].pen.lopnColor, defaultChannelColor(ChannelKind::Temperature, 0));
@@ -54,25 +50,18 @@ TEST(LegendTest, EntriesStandSideBySideAfterTheAxes)
     EXPECT_EQ(lines[1].from, (CPoint{70 + width, 12}));
     EXPECT_EQ(texts[1].rect.left, 85 + width);
     EXPECT_EQ(lines[1].pen.lopnColor, defaultChannelColor(ChannelKind::Temperature, 1));
-}
 
-TEST(LegendTest, ACaptionPastTheRightEdgeMovesToTheNextRowOnce)
-{
-    const auto [texts, lines] =
-        legendOf({{ChannelKind::Temperature, "T1", constant(3, 0)},
-                  {ChannelKind::Temperature, "T2", constant(3, 0)},
-                  {ChannelKind::Temperature, "a very long name that fits nowhere", constant(3, 0)}},
-                 {0, 0, 200, 300});
-    ASSERT_EQ(texts.size(), 3u);
-    ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[0].from, (CPoint{45, 12}));
+    const auto [wrapped, wrappedLines] = legendOf(chart, {0, 0, 200, 300});
+    ASSERT_EQ(wrapped.size(), 3u);
+    ASSERT_EQ(wrappedLines.size(), 3u);
+    EXPECT_EQ(wrappedLines[0].from, (CPoint{45, 12}));
     // The second caption would end past 200: band 12..37, stroke at (45, 24).
-    EXPECT_EQ(lines[1].from, (CPoint{45, 24}));
-    EXPECT_EQ(lines[1].to, (CPoint{55, 24}));
-    EXPECT_EQ(texts[1].rect, (CRect{60, 12, texts[1].rect.right, 37}));
+    EXPECT_EQ(wrappedLines[1].from, (CPoint{45, 24}));
+    EXPECT_EQ(wrappedLines[1].to, (CPoint{55, 24}));
+    EXPECT_EQ(wrapped[1].rect, (CRect{60, 12, wrapped[1].rect.right, 37}));
     // The third is too long for any row: it wraps once more and is drawn past the edge.
-    EXPECT_EQ(lines[2].from, (CPoint{45, 36}));
-    EXPECT_GT(texts[2].rect.right, 200);
+    EXPECT_EQ(wrappedLines[2].from, (CPoint{45, 36}));
+    EXPECT_GT(wrapped[2].rect.right, 200);
 }
 
 TEST(LegendTest, FirstCaptionOfARowWrapsOnlyWhenPrintingAtScale3OrMore)
