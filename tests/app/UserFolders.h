@@ -2,10 +2,9 @@
 #pragma once
 
 #include "ScopedEnvironment.h"
+#include "TemporaryFolder.h"
 
-#include <cstdlib>
 #include <filesystem>
-#include <string>
 
 namespace zyfo::test {
 
@@ -16,8 +15,6 @@ class UserFolders
 public:
     UserFolders()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zyfo-app-XXXXXX").string();
-        m_root = mkdtemp(pattern.data());
         std::filesystem::create_directories(configHome());
         std::filesystem::create_directories(runtimeDir());
         // A runtime folder others may read is refused by the platform libraries.
@@ -25,20 +22,13 @@ public:
         m_environment.set("XDG_CONFIG_HOME", configHome().string());
         m_environment.set("XDG_RUNTIME_DIR", runtimeDir().string());
     }
-    ~UserFolders()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(m_root, ignored);
-    }
-    UserFolders(const UserFolders &) = delete;
-    UserFolders &operator=(const UserFolders &) = delete;
 
-    const std::filesystem::path &root() const { return m_root; }
-    std::filesystem::path configHome() const { return m_root / "config"; }
-    std::filesystem::path runtimeDir() const { return m_root / "runtime"; }
+    const std::filesystem::path &root() const { return m_folder.path(); }
+    std::filesystem::path configHome() const { return root() / "config"; }
+    std::filesystem::path runtimeDir() const { return root() / "runtime"; }
 
 private:
-    std::filesystem::path m_root;
+    TemporaryFolder m_folder{"zyfo-app"};
     ScopedEnvironment m_environment;
 };
 
