@@ -351,20 +351,14 @@ TEST(Reader, UnusualFieldsAreReadSafely)
 TEST(Reader, MoreThan1024ChannelsAreAllListed)
 {
     // 5 kinds x 220 devices, each channel with two values, 35 entries a record.
-    const std::array<int, 5> codes = {25, 26, 27, 28, 29};
-    std::vector<EntryText> entries;
-    for (int round = 0; round < 2; ++round)
-        for (int code : codes)
-            for (int device = 0; device < 220; ++device)
-                entries.push_back({14, device, code, std::to_string(round)});
     std::string bytes;
-    for (std::size_t first = 0; first < entries.size(); first += 35) {
-        const std::size_t last = std::min(entries.size(), first + 35);
-        const int n = static_cast<int>(first / 35);
-        bytes +=
-            record(stampAt(10, n / 60, n % 60),
-                   std::vector<EntryText>(entries.begin() + static_cast<std::ptrdiff_t>(first),
-                                          entries.begin() + static_cast<std::ptrdiff_t>(last)));
+    std::vector<EntryText> entries;
+    for (int i = 0; i < 2 * 5 * 220; ++i) {
+        entries.push_back({14, i % 220, 25 + i / 220 % 5, std::to_string(i / 1100)});
+        if (entries.size() == 35 || i == 2 * 5 * 220 - 1) {
+            bytes += record(stampAt(10, i / 35 / 60, i / 35 % 60), entries);
+            entries.clear();
+        }
     }
     LoadedFile loaded(bytes);
     loaded.open();
