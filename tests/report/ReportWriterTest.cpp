@@ -289,22 +289,12 @@ public:
     std::string lastError() const override { return "injected"; }
 };
 
-Data manyRows()
+TEST_F(ReportWriterTest, WriteFailingHalfWayClosesTheFileAndReportsFailure)
 {
     Data d;
     const int t = d.channel(K::Temperature, "RT-350 nr 1");
-    char stamp[15];
-    for (int i = 0; i < 30000; ++i) {
-        std::snprintf(stamp, sizeof stamp, "2006%02d%02d%02d%02d00", 1 + i / 2000 % 12,
-                      1 + i / 100 % 28, i / 60 % 24, i % 60);
-        d.row(stamp).value(K::Temperature, t, i * 0.01);
-    }
-    return d;
-}
-
-TEST_F(ReportWriterTest, WriteFailingHalfWayClosesTheFileAndReportsFailure)
-{
-    const Data d = manyRows();
+    for (int i = 0; i < 30000; ++i)
+        d.row("20060512134500").value(K::Temperature, t, i * 0.01);
     FaultyFile whole;
     ASSERT_EQ(ReportWriter(d.file(), ReportOptions{}).write(whole, "x", {}).status,
               ReportStatus::Written);
