@@ -43,23 +43,6 @@ TEST(Reader, WorkedExampleGivesOneRowAndNoListUntilASecondRowArrives)
     EXPECT_EQ(loaded.listener.shownToTime(), file.rowTime(1));
 }
 
-TEST(Reader, ChangedDigitLeavesNoTrace)
-{
-    std::string decoded = recordBody("20061205143000", {{4, 1, 25, "21.5"}, {9, 9, 26, "10"}});
-    std::string bytes = encodeRecord(decoded);
-    bytes[decoded.find("9,9") + 2] = static_cast<char>(negateByte('8')); // device 9/8 now
-    LoadedFile loaded(bytes + minuteRecords(3));
-    const ReadResult result = loaded.open();
-    EXPECT_EQ(result.rowsAdded, 3);
-    EXPECT_EQ(result.recordsSkipped, 1);
-    // No phantom channel, no range from the bad record.
-    EXPECT_EQ(loaded.file.channelCount(kHumidity), 1);
-    EXPECT_EQ(loaded.file.channelNames(kHumidity).name(0), "RT-460 nr 1");
-    EXPECT_EQ(loaded.file.groupRange(3).dataMinimum, 44);
-    EXPECT_EQ(loaded.listener.items(),
-              (std::vector<std::string>{"Temp. RT-460 nr 1", "Wilg. wzgl. RT-460 nr 1"}));
-}
-
 TEST(Reader, EqualStampsKeepFileOrderMonth13NormalisesAndAStampAloneGivesARow)
 {
     TimeZoneGuard zone("Europe/Warsaw");
@@ -199,13 +182,16 @@ TEST(Reader, TornOrShortLastRecordWaitsAndIsReadWholeLater)
     EXPECT_EQ(shortTail.file.readOffset(), static_cast<std::int64_t>(head.size()));
 }
 
-TEST(Reader, ValidRecordAfterGarbageATornOrAnOverlongRecordIsFound)
+TEST(Reader, FailedTornOrOverlongRecordsAndGarbageLeaveNoTraceAndTheNextRecordIsFound)
 {
     const std::string torn = record(stampAt(10, 30), {{4, 1, 25, "99"}, {4, 1, 26, "45"}});
+    const std::string decoded = recordBody(stampAt(10, 30), {{4, 1, 25, "99"}, {9, 9, 26, "10"}});
+    std::string changed = encodeRecord(decoded); // fails its check as device 9/8
+    changed[decoded.find("9,9") + 2] = static_cast<char>(negateByte('8'));
     std::string longGarbage(100000, 'x'); // skipped with a bounded look-ahead
     longGarbage[5000] = '$';
     for (const std::string &bad :
-         {torn.substr(0, 25), torn.substr(0, torn.size() - 4), stored("12345$$,,@@,,$"),
+         {changed, torn.substr(0, 25), torn.substr(0, torn.size() - 4), stored("12345$$,,@@,,$"),
           stored("2006120510300"), stored(std::string(40, '\0')), stored("@@@"),
           stored(longGarbage),
           record(stampAt(10, 30), {{4, 1, 25, std::string(17000, ' ') + "99"}})}) {
@@ -213,8 +199,13 @@ TEST(Reader, ValidRecordAfterGarbageATornOrAnOverlongRecordIsFound)
         const ReadResult result = loaded.open();
         EXPECT_EQ(result.rowsAdded, 10);
         EXPECT_GE(result.recordsSkipped, 1);
+        // No phantom channel, no range from the bad bytes.
         EXPECT_EQ(loaded.file.channelCount(kTemp), 1);
+        EXPECT_EQ(loaded.file.channelCount(kHumidity), 1);
         EXPECT_EQ(loaded.file.groupRange(1).dataMaximum, 28); // 99 never counted
+        EXPECT_EQ(loaded.file.groupRange(3).dataMinimum, 44); // nor 10
+        EXPECT_EQ(loaded.listener.items(),
+                  (std::vector<std::string>{"Temp. RT-460 nr 1", "Wilg. wzgl. RT-460 nr 1"}));
         EXPECT_EQ(loaded.file.readOffset(),
                   static_cast<std::int64_t>(loaded.source.bytes().size()));
     }
