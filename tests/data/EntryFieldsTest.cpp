@@ -1,5 +1,5 @@
-// Tests of entry fields: device names, kind codes, short names, atoi-like integers and
-// locale-free decimal values.
+// Tests of entry fields: device names, kind codes, atoi-like integers and locale-free decimal
+// values.
 #include "ChannelKind.h"
 #include "DeviceCatalogue.h"
 #include "FieldConversion.h"
@@ -50,18 +50,6 @@ TEST(DeviceCatalogue, KindCodesGiveKindPrefixAndFactor)
              {25, "RT-350 nr 3"}, {30, "#1 RT-350 nr 3"}, {37, "#8 RT-350 nr 3"}})
         EXPECT_EQ(channelName(14, 3, *kindCodeInfo(code)), name);
     EXPECT_EQ(channelName(4, 1, *kindCodeInfo(54)), "#2 RT-460 nr 1");
-}
-
-TEST(ChannelKinds, GroupsUnitsAndShortNames)
-{
-    EXPECT_EQ(unitGroupOf(ChannelKind::DewPoint), UnitGroup::Temperature);
-    EXPECT_EQ(groupNumber(unitGroupOf(ChannelKind::WindSpeed)), 8);
-    EXPECT_EQ(groupNumber(unitGroupOf(ChannelKind::BinaryInput)), 11);
-    EXPECT_EQ(unitText(groupAt(0)), "");
-    // Short names join their word to the name as the listing always did, blanks and all.
-    EXPECT_EQ(shortName(ChannelKind::VapourContent, "X"), "Zaw. pary  X");
-    EXPECT_EQ(shortName(ChannelKind::WindDirection, "X"), "Kier.X");
-    EXPECT_EQ(shortName(ChannelKind::BinaryInput, "X"), "We. bin.  X");
 }
 
 const std::uint8_t *bytes(const std::string &text)
