@@ -1,5 +1,4 @@
-// Line merging: merged vertical lines set exactly the pixels of the lines they replace, alone
-// and in dense windows of the chart on the image surface.
+// Line merging: merged lines set exactly the pixels of the lines they replace, also in charts.
 #include "CImageDC.h"
 #include "CPen.h"
 #include "ChartFixture.h"

@@ -1,5 +1,4 @@
-// Tests of entry fields: device names, kind codes, atoi-like integers and locale-free decimal
-// values.
+// Tests of entry fields: device names, kind codes, atoi-like integers, locale-free values.
 #include "ChannelKind.h"
 #include "DeviceCatalogue.h"
 #include "FieldConversion.h"

@@ -1,5 +1,4 @@
-// Test helper: a model, the window-less listener and a data file, read as the main window
-// reads it; in memory (LoadedFile) or through any other source.
+// Test helper: a model, the window-less listener and a data file, read as the main window does.
 #pragma once
 
 #include "MeasurementReader.h"
@@ -11,6 +10,7 @@
 
 namespace zyfo {
 
+// The file is read through `Source`; LoadedFile holds it in memory.
 template<class Source>
 struct BasicLoadedFile
 {

@@ -1,5 +1,4 @@
-// Tests of report text: the UTF-8 to Windows-1250 conversion and the fixed-point formatting of
-// values against printf itself.
+// Tests of report text: Windows-1250 conversion and fixed-point values against printf.
 #include "Cp1250.h"
 #include "FixedPoint.h"
 
