@@ -164,14 +164,7 @@ TEST(FileGeneration, SizeLimitAppendReplaceAndFailures)
     EXPECT_EQ(static_cast<std::int64_t>(bytes.size()), result.bytes);
     EXPECT_LE(bytes.size(), 100000u);
     EXPECT_GT(bytes.size(), 100000u - 600u);
-    const auto records = decodeRecords(bytes);
-    EXPECT_EQ(static_cast<std::int64_t>(records.size()), result.records);
-    std::size_t covered = 0;
-    for (const auto &record : records) {
-        EXPECT_TRUE(record.checkPasses);
-        covered += record.body.size() + 3;
-    }
-    EXPECT_EQ(covered, bytes.size()) << "the file ends with a whole record";
+    EXPECT_EQ(testing::wholeRecordCount(bytes), result.records) << "whole records only";
 
     Generator fresh(GeneratorOptions{});
     ASSERT_TRUE(generateFile(fresh, path, {10, -1}, false).ok);

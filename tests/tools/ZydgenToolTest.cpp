@@ -24,20 +24,6 @@ class ZydgenToolTest : public ::testing::Test
 protected:
     void TearDown() override { fs::remove(m_file); }
 
-    // Expects the file to hold only whole records that pass their check; returns how many.
-    std::size_t wholeRecords() const
-    {
-        const std::string bytes = readAll(m_file);
-        std::size_t covered = 0;
-        const auto records = decodeRecords(bytes);
-        for (const auto &record : records) {
-            EXPECT_TRUE(record.checkPasses);
-            covered += record.body.size() + 3;
-        }
-        EXPECT_EQ(covered, bytes.size()) << "every split record was completed";
-        return records.size();
-    }
-
     std::string m_file =
         (fs::temp_directory_path() /
          ("zydgen-" + std::to_string(::getpid()) + "-" +
@@ -84,7 +70,7 @@ TEST_F(ZydgenToolTest, FollowAppendsWholeRecordsAlsoWhenWritesAreTornAndStopsOnA
     const ToolOutput run = runTool(
         kZydgen, {"--records", "3", "--follow", "0.05", "--count", "6", "--torn", "1", m_file});
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(wholeRecords(), 9u);
+    EXPECT_EQ(testing::wholeRecordCount(readAll(m_file)), 9) << "torn writes were completed";
 
     fs::remove(m_file);
     testing::ToolProcess logger(kZydgen, {"--follow", "0.02", "--torn", "0.5", m_file});
@@ -92,7 +78,7 @@ TEST_F(ZydgenToolTest, FollowAppendsWholeRecordsAlsoWhenWritesAreTornAndStopsOnA
     logger.signal(SIGTERM);
     const ToolOutput stopped = logger.wait();
     EXPECT_EQ(stopped.exitCode, 0) << stopped.err;
-    EXPECT_GE(wholeRecords(), 2u) << "it stops after a whole record";
+    EXPECT_GE(testing::wholeRecordCount(readAll(m_file)), 2) << "it stops after a whole record";
 }
 
 } // namespace
