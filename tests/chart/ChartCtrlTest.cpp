@@ -4,12 +4,13 @@
 namespace zyfo::test {
 namespace {
 
-TEST(ChartCtrlTest, LineWidthRemakesThePensOfShownChannelsOnly)
+TEST(ChartCtrlTest, LineWidthRemakesThePensOfShownChannelsAndCreatePensStopsAtAPenHeld)
 {
     CChartCtrl chart;
     loadRows(chart, 3,
              {{ChannelKind::Temperature, "A", constant(3, 0)},
-              {ChannelKind::Temperature, "B", constant(3, 0)}});
+              {ChannelKind::Temperature, "B", constant(3, 0)},
+              {ChannelKind::Pressure, "P", constant(3, 0)}});
     chart.file().channelView(ChannelKind::Temperature, 1).shown = false;
     chart.setChannelColor(ChannelKind::Temperature, 0, RGB(1, 2, 3));
     chart.SetLineWidth(5);
@@ -18,14 +19,7 @@ TEST(ChartCtrlTest, LineWidthRemakesThePensOfShownChannelsOnly)
               (LOGPEN{PS_SOLID, 5, RGB(1, 2, 3)}));
     // The hidden channel keeps the pen it had.
     EXPECT_EQ(chart.channelPen(ChannelKind::Temperature, 1).GetSafeHandle()->lopnWidth, 2);
-}
 
-TEST(ChartCtrlTest, CreatePensStopsAtThePenThatCannotBeMade)
-{
-    CChartCtrl chart;
-    loadRows(chart, 3,
-             {{ChannelKind::Temperature, "A", constant(3, 0)},
-              {ChannelKind::Pressure, "P", constant(3, 0)}});
     chart.DeletePens();
     EXPECT_EQ(chart.channelPen(ChannelKind::Temperature, 0).GetSafeHandle(), nullptr);
     chart.channelPen(ChannelKind::Temperature, 0).CreatePen(PS_SOLID, 1, 0); // still held
@@ -33,7 +27,7 @@ TEST(ChartCtrlTest, CreatePensStopsAtThePenThatCannotBeMade)
     EXPECT_EQ(chart.channelPen(ChannelKind::Pressure, 0).GetSafeHandle(), nullptr);
     chart.DeletePens();
     chart.CreatePens(4);
-    EXPECT_EQ(chart.channelPen(ChannelKind::Pressure, 0).GetSafeHandle()->lopnWidth, 8);
+    EXPECT_EQ(chart.channelPen(ChannelKind::Pressure, 0).GetSafeHandle()->lopnWidth, 5 * 4);
 }
 
 TEST(ChartCtrlTest, TextColourDrawsTheAxesAndTheBackgroundFillsTheChart)
