@@ -8,7 +8,6 @@
 
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -67,27 +66,6 @@ TEST_F(InstanceGuardTest, ASecondProcessIsRefusedAndAKilledFirstLeavesNoStaleGua
     InstanceGuard next("Zyfo");
     EXPECT_TRUE(next.held()) << "the system released the killed process's lock";
     EXPECT_FALSE(next.alreadyExists());
-}
-
-TEST_F(InstanceGuardTest, AClosedGuardIsFreeAndWithoutARuntimeFolderTheConfigFolderHoldsIt)
-{
-    InstanceGuard first("Zyfo");
-    ASSERT_TRUE(first.held());
-    EXPECT_TRUE(InstanceGuard("Another").held()) << "guards of other names are independent";
-    first.close();
-    EXPECT_TRUE(InstanceGuard("Zyfo").held());
-
-    m_environment.set("XDG_RUNTIME_DIR", std::nullopt);
-    m_environment.set("XDG_CONFIG_HOME", m_folder.string());
-    EXPECT_EQ(InstanceGuard::lockFile("Zyfo"), m_folder / "VENTRO" / "Zyfo.lock");
-    EXPECT_TRUE(InstanceGuard("Zyfo").held());
-
-    // Where no lock file can be made, the program is not stopped.
-    std::ofstream(m_folder / "blocker") << "a file, not a folder";
-    m_environment.set("XDG_CONFIG_HOME", (m_folder / "blocker").string());
-    InstanceGuard nowhere("Zyfo");
-    EXPECT_FALSE(nowhere.held());
-    EXPECT_FALSE(nowhere.alreadyExists());
 }
 
 } // namespace
