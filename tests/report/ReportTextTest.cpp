@@ -17,22 +17,14 @@ TEST(Cp1250, LettersSymbolsAndOneQuestionMarkPerCharacterWithoutAByteOrBadByte)
 {
     const std::pair<std::string, std::string> cases[] = {
         {"ąćęłńóśźż", "\xB9\xE6\xEA\xB3\xF1\xF3\x9C\x9F\xBF"},
-        {"ĄĆĘŁŃÓŚŹŻ", "\xA5\xC6\xCA\xA3\xD1\xD3\x8C\x8F\xAF"},
         {"°C µmol €", "\xB0"
                       "C \xB5mol \x80"},
-        {"Data\ti\r\nGodzina", "Data\ti\r\nGodzina"},
         {std::string("\0z", 2), std::string("\0z", 2)},
-        {"a→b", "a?b"}, // U+2192
-        {"ñ", "?"},     // Latin-1 but not in this code page
-        {"x😀y", "x?y"}, // four-byte sequence
-        {"\xFF", "?"},
-        {"a\xC5", "a?"}, // sequence cut at the end
-        {"\xC5"
-         "a",
-         "?a"},                  // continuation missing
+        {"a→b", "a?b"},          // U+2192
+        {"x😀y", "x?y"},          // four-byte sequence
+        {"a\xC5", "a?"},         // sequence cut at the end
         {"\xC0\xB0", "??"},      // overlong form of "0"
         {"\xED\xA0\x80", "???"}, // a surrogate
-        {"\x9C", "?"},           // a stray continuation byte
     };
     for (const auto &[utf8, expected] : cases)
         EXPECT_EQ(toCp1250(utf8), expected) << utf8;
@@ -51,10 +43,8 @@ TEST(FixedPoint, MatchesPrintfOnTiesEdgesAndASampleOfEveryMagnitude)
     // Exact binary ties round to even; 1.005 lies below its tie; signs of zero; the fast
     // path's limit.
     constexpr double inf = std::numeric_limits<double>::infinity();
-    for (const double edge : {359.6, -0.004, -0.0,         0.05,          1013.2,
-                              0.125, 0.375,  2.5,          3.5,           1.005,
-                              inf,   -inf,   std::nan(""), 999999999.995, 999999999.994999,
-                              1e9,   -1e9,   4.9e-324,     0.5,           1.5})
+    for (const double edge : {359.6, -0.004, -0.0, 0.125, 2.5, 1.005, inf, std::nan(""),
+                              999999999.995, 999999999.994999, 4.9e-324})
         for (int decimals = 0; decimals < 4; ++decimals)
             EXPECT_TRUE(check(edge, decimals)) << decimals << " decimals";
 

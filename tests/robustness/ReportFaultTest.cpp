@@ -85,14 +85,6 @@ TEST_F(ReportFault, FullOrFillingDiskFailsClosesAndClaimsNoMoreThanWritten)
         EXPECT_EQ(written.substr(0, kept), old.substr(0, kept));
         EXPECT_LE(result.bytesWritten, static_cast<std::int64_t>(written.size() - kept));
     }
-    if (fs::exists("/dev/full")) {
-        const int descriptors = openDescriptors();
-        const ReportResult result = writeReport("/dev/full", ExistingFileAction::Replace);
-        EXPECT_EQ(result.status, ReportStatus::WriteFailed);
-        EXPECT_FALSE(result.systemError.empty());
-        EXPECT_EQ(result.bytesWritten, 0);
-        EXPECT_EQ(openDescriptors(), descriptors);
-    }
     // Room again: the same report is written whole.
     EXPECT_EQ(writeReport(path.string(), ExistingFileAction::Replace).status,
               ReportStatus::Written);

@@ -1,13 +1,10 @@
-// Tests of the data-file generator: valid, reproducible records, faults on request, file limits.
+// Tests of the data-file generator: valid, reproducible records and faults on request.
 #include "Generator.h"
 #include "CivilTime.h"
-#include "FileGeneration.h"
 #include "GeneratedRecords.h"
-#include "ToolProcess.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <set>
 
 namespace zyfo {
@@ -15,7 +12,6 @@ namespace {
 
 using testing::decodeRecords;
 using testing::entriesOf;
-using testing::readAll;
 
 std::string generate(const GeneratorOptions &options, int records)
 {
@@ -74,36 +70,6 @@ TEST(Generator, SameSeedGivesSameBytesOtherSeedOtherBytes)
     EXPECT_NE(a, generate(options, 300));
 }
 
-TEST(Generator, MissingReadingsGapsAndEntryCount)
-{
-    GeneratorOptions options;
-    options.entries = 3;
-    options.missingProbability = 1.0;
-    options.gapProbability = 1.0;
-    options.longestGap = 5;
-    const auto records = decodeRecords(generate(options, 50));
-    ASSERT_EQ(records.size(), 50u);
-    std::int64_t previous = -1;
-    for (const auto &record : records) {
-        const auto entries = entriesOf(record.body);
-        ASSERT_EQ(entries.size(), 3u);
-        for (const std::string &entry : entries)
-            EXPECT_NE(entry.find(",?,"), std::string::npos) << entry;
-        const std::int64_t t = CivilTime::parse(record.body.substr(0, 14))->toSeconds();
-        if (previous >= 0) {
-            EXPECT_GE(t - previous, 120) << "every step has a gap of one period or more";
-            EXPECT_LE(t - previous, 360);
-        }
-        previous = t;
-    }
-
-    options.entries = 0;
-    const auto empty = decodeRecords(generate(options, 2));
-    ASSERT_EQ(empty.size(), 2u);
-    EXPECT_EQ(empty[0].body.size(), 15u) << "a stamp and the closing $";
-    EXPECT_TRUE(empty[0].checkPasses);
-}
-
 TEST(Generator, DamageBreaksTheCheckOrAddsNoiseBeforeAWholeRecord)
 {
     GeneratorOptions options;
@@ -137,50 +103,6 @@ TEST(Generator, DamageBreaksTheCheckOrAddsNoiseBeforeAWholeRecord)
         }
     }
     EXPECT_EQ(seen.size(), 3u);
-
-    GeneratorOptions last;
-    last.start = *CivilTime::parse("99991231235900");
-    Generator atTheEnd(last);
-    std::string out;
-    EXPECT_NO_THROW(atTheEnd.appendNext(out));
-    EXPECT_THROW(atTheEnd.appendNext(out), std::out_of_range) << "no clock past year 9999";
-}
-
-TEST(FileGeneration, SizeLimitAppendReplaceAndFailures)
-{
-    const std::string path = (std::filesystem::temp_directory_path() /
-                              ("zydgen-test-" + std::to_string(::getpid()) + ".zyd"))
-                                 .string();
-    GeneratorOptions options;
-    options.entries = 35;
-    Generator generator(options);
-    const GenerationResult result = generateFile(generator, path, {-1, 100000}, false);
-    ASSERT_TRUE(result.ok) << result.error;
-    const std::string bytes = readAll(path);
-    EXPECT_EQ(static_cast<std::int64_t>(bytes.size()), result.bytes);
-    EXPECT_LE(bytes.size(), 100000u);
-    EXPECT_GT(bytes.size(), 100000u - 600u);
-    EXPECT_EQ(testing::wholeRecordCount(bytes), result.records) << "whole records only";
-
-    Generator fresh(GeneratorOptions{});
-    ASSERT_TRUE(generateFile(fresh, path, {10, -1}, false).ok);
-    ASSERT_TRUE(generateFile(fresh, path, {5, -1}, true).ok);
-    const auto both = decodeRecords(readAll(path));
-    ASSERT_EQ(both.size(), 15u) << "append keeps the old records";
-    EXPECT_EQ(both[10].body.substr(0, 14), "20060512001000") << "the clock runs on";
-    ASSERT_TRUE(generateFile(fresh, path, {3, -1}, false).ok);
-    EXPECT_EQ(decodeRecords(readAll(path)).size(), 3u) << "replace drops them";
-    std::filesystem::remove(path);
-
-    const GenerationResult missingDir =
-        generateFile(fresh, "/nonexistent-dir/x.zyd", {10, -1}, false);
-    EXPECT_FALSE(missingDir.ok);
-    EXPECT_NE(missingDir.error.find("cannot open"), std::string::npos);
-    if (!std::filesystem::exists("/dev/full"))
-        GTEST_SKIP() << "no /dev/full here";
-    const GenerationResult full = generateFile(fresh, "/dev/full", {20000, -1}, false);
-    EXPECT_FALSE(full.ok);
-    EXPECT_NE(full.error.find("cannot write"), std::string::npos);
 }
 
 } // namespace

@@ -31,16 +31,13 @@ struct ToolOutput
     std::string err;
 };
 
-// A running tool whose standard output and error go to files (standard output to
-// `stdoutPath` when one is given, for example /dev/full).
+// A running tool whose standard output and error go to temporary files.
 class ToolProcess
 {
 public:
-    ToolProcess(const std::string &program, const std::vector<std::string> &args,
-                const std::string &stdoutPath = {})
-        : m_outPath(stdoutPath.empty() ? tempName("out") : stdoutPath)
+    ToolProcess(const std::string &program, const std::vector<std::string> &args)
+        : m_outPath(tempName("out"))
         , m_errPath(tempName("err"))
-        , m_ownsOut(stdoutPath.empty())
     {
         std::vector<char *> argv;
         argv.push_back(const_cast<char *>(program.c_str()));
@@ -66,8 +63,7 @@ public:
             ::kill(m_pid, SIGKILL);
             ::waitpid(m_pid, nullptr, 0);
         }
-        if (m_ownsOut)
-            std::remove(m_outPath.c_str());
+        std::remove(m_outPath.c_str());
         std::remove(m_errPath.c_str());
     }
     ToolProcess(const ToolProcess &) = delete;
@@ -82,8 +78,7 @@ public:
         m_pid = -1;
         ToolOutput result;
         result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        if (m_ownsOut)
-            result.out = readAll(m_outPath);
+        result.out = readAll(m_outPath);
         result.err = readAll(m_errPath);
         return result;
     }
@@ -99,13 +94,11 @@ private:
     pid_t m_pid = -1;
     std::string m_outPath;
     std::string m_errPath;
-    bool m_ownsOut;
 };
 
-inline ToolOutput runTool(const std::string &program, const std::vector<std::string> &args,
-                          const std::string &stdoutPath = {})
+inline ToolOutput runTool(const std::string &program, const std::vector<std::string> &args)
 {
-    return ToolProcess(program, args, stdoutPath).wait();
+    return ToolProcess(program, args).wait();
 }
 
 } // namespace zyfo::testing
