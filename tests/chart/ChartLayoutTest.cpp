@@ -15,15 +15,6 @@ TEST(ChartLayoutTest, OneShownGroupTakesTheBandFrom10To35)
     EXPECT_EQ(layout.axesEnd(), 35);
     EXPECT_EQ(layout.plotTop(), 30);
     EXPECT_EQ(layout.plotBottom(), 245);
-
-    // The data run from axesEnd + 1 to right - 2: the first and the last row's vertices.
-    CRecordingDC dc;
-    chart.RenderAsShown(dc, {0, 0, 400, 300});
-    auto lines = linesOfColor(dc, chart.channelColor(ChannelKind::Temperature, 0));
-    lines.pop_back(); // the legend's stroke
-    ASSERT_EQ(lines.size(), 10u);
-    EXPECT_EQ(lines.front().from.x, 36);
-    EXPECT_EQ(lines.back().to.x, 398);
 }
 
 TEST(ChartLayoutTest, ThreeShownGroupsStandInTheAxisOrder)

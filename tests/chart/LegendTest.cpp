@@ -56,9 +56,6 @@ TEST(LegendTest, EntriesStandSideBySideAfterTheAxesAndPastTheRightEdgeMoveToTheN
     EXPECT_EQ(wrappedLines[1].from, (CPoint{45, 24}));
     EXPECT_EQ(wrappedLines[1].to, (CPoint{55, 24}));
     EXPECT_EQ(wrapped[1].rect, (CRect{60, 12, wrapped[1].rect.right, 37}));
-    // The third is too long for any row: it wraps once more and is drawn past the edge.
-    EXPECT_EQ(wrappedLines[2].from, (CPoint{45, 36}));
-    EXPECT_GT(wrapped[2].rect.right, 200);
 }
 
 TEST(LegendTest, MeansUseTheUsersDecimalSeparatorAndTheUnitOfEachKind)

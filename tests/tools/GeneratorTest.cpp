@@ -27,17 +27,12 @@ TEST(Generator, RecordsPassTheirCheckAndCarryPlausibleDistinctChannels)
     GeneratorOptions options;
     options.missingProbability = 0.0;
     options.gapProbability = 0.0;
-    const auto records = decodeRecords(generate(options, 200));
-    ASSERT_EQ(records.size(), 200u);
-    for (const auto &record : records) {
-        EXPECT_TRUE(record.checkPasses) << record.body;
-        EXPECT_EQ(entriesOf(record.body).size(), 22u);
-    }
-    EXPECT_EQ(records[1].body.substr(0, 14), "20060512000100");
-
     options.entries = 35;
     options.periodSeconds = 600;
     const auto days = decodeRecords(generate(options, 3 * 144));
+    for (const auto &record : days)
+        EXPECT_TRUE(record.checkPasses) << record.body;
+    EXPECT_EQ(days[1].body.substr(0, 14), "20060512001000");
     std::set<std::string> keys;
     for (const std::string &entry : entriesOf(days.front().body))
         keys.insert(entry.substr(0, entry.find(',', entry.find(',', entry.find(',') + 1) + 1)));
