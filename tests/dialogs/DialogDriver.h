@@ -9,8 +9,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -22,19 +20,15 @@
 
 namespace zyfo::test {
 
-// The widget of control `id`; fails the test when the dialog has no such control.
 inline QWidget *widgetOf(CDialog &dialog, int id)
 {
-    CWnd *control = dialog.GetDlgItem(id);
-    EXPECT_NE(control, nullptr) << "no control " << id;
-    return control != nullptr ? control->GetSafeHwnd() : nullptr;
+    return dialog.GetDlgItem(id)->GetSafeHwnd();
 }
 
 inline std::string textOf(CDialog &dialog, int id)
 {
     std::string text;
-    if (CWnd *control = dialog.GetDlgItem(id))
-        control->GetWindowText(text);
+    dialog.GetDlgItem(id)->GetWindowText(text);
     return text;
 }
 
@@ -59,7 +53,6 @@ inline void activate(CDialog &dialog)
     EXPECT_TRUE(QTest::qWaitForWindowActive(window));
 }
 
-// A mouse click in the middle of the control, as a person clicks a button or a check box.
 inline void click(CDialog &dialog, int id)
 {
     QTest::mouseClick(widgetOf(dialog, id), Qt::LeftButton);
@@ -68,8 +61,7 @@ inline void click(CDialog &dialog, int id)
 // Gives the control the keyboard focus, as a click into it or a Tab would.
 inline void focus(CDialog &dialog, int id)
 {
-    QWidget *widget = widgetOf(dialog, id);
-    widget->setFocus(Qt::MouseFocusReason);
+    widgetOf(dialog, id)->setFocus(Qt::MouseFocusReason);
     QApplication::processEvents();
 }
 
@@ -78,10 +70,7 @@ inline void typeInto(CDialog &dialog, int id, const QString &text)
 {
     focus(dialog, id);
     QWidget *widget = widgetOf(dialog, id);
-    if (auto *line = qobject_cast<QLineEdit *>(widget))
-        line->selectAll();
-    else if (auto *multiLine = qobject_cast<QPlainTextEdit *>(widget))
-        multiLine->selectAll();
+    QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(widget, text);
 }
 
@@ -114,9 +103,9 @@ inline CDialog *dialogTitled(const QString &caption)
     return nullptr;
 }
 
-// Runs `start`, which opens a modal dialog of the program (a menu command), and calls `steps`
-// with that dialog once its window is up. A dialog the steps leave open is cancelled (and the
-// test told), so a failing test never hangs.
+// Runs `start`, which opens a modal dialog of the program, and calls `steps` with that dialog
+// once its window is up. A dialog the steps leave open is cancelled (and the test told), so a
+// failing test never hangs.
 inline void withModalDialog(const std::function<void()> &start,
                             const std::function<void(CDialog &)> &steps)
 {
@@ -142,27 +131,12 @@ inline void withModalDialog(const std::function<void()> &start,
     EXPECT_TRUE(stepped);
 }
 
-// Runs the dialog modally and calls `steps` once its window is up. A dialog the steps leave
-// open is cancelled afterwards (and the test told), so a failing test never hangs. Returns
-// DoModal's result.
+// Runs `dialog` modally with `steps` as above; returns DoModal's result.
 inline int runModal(CDialog &dialog, const std::function<void()> &steps)
 {
     ensureApplication();
-    bool stepped = false;
-    QTimer timer;
-    timer.setSingleShot(true);
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        activate(dialog);
-        steps();
-        stepped = true;
-        if (dialog.GetSafeHwnd() == nullptr || !dialog.GetSafeHwnd()->isVisible())
-            return;
-        ADD_FAILURE() << "the dialog is still open after the steps";
-        dialog.EndDialog(IDCANCEL);
-    });
-    timer.start(0);
-    const int result = dialog.DoModal();
-    EXPECT_TRUE(stepped);
+    int result = 0;
+    withModalDialog([&] { result = dialog.DoModal(); }, [&](CDialog &) { steps(); });
     return result;
 }
 
