@@ -13,8 +13,6 @@
 #include "WindowTestSupport.h"
 
 #include <QDateTimeEdit>
-#include <QEvent>
-#include <QObject>
 
 #include <gtest/gtest.h>
 
@@ -26,22 +24,6 @@
 
 namespace zyfo::test {
 
-// Counts the paint events a widget receives.
-class PaintCounter : public QObject
-{
-public:
-    explicit PaintCounter(QWidget *widget) { widget->installEventFilter(this); }
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
-
 // A temperature (device 4 nr 1), a humidity, a dew point and a binary input in every record.
 inline std::vector<EntryText> weatherEntries(int row)
 {
@@ -52,13 +34,6 @@ inline std::vector<EntryText> weatherEntries(int row)
             {4, 1, 26, humidity},
             {4, 1, 24, dewPoint},
             {4, 1, 57, std::to_string(row % 2)}};
-}
-
-// The stamp of row `row` of a test file: one record every `minutes` from 2006-12-05 00:00.
-inline std::string rowStamp(int row, int minutes = 1)
-{
-    const int minute = row * minutes;
-    return stampAt(minute / 60, minute % 60);
 }
 
 class MainWindowTest : public ::testing::Test
@@ -79,7 +54,7 @@ protected:
         const std::filesystem::path path = folders.root() / name;
         std::ofstream out(path, append ? std::ios::binary | std::ios::app : std::ios::binary);
         for (int row = first; row < first + count; ++row)
-            out << record(rowStamp(row, minutes), weatherEntries(row));
+            out << record(stampAt(row * minutes / 60, row * minutes % 60), weatherEntries(row));
         return path.string();
     }
 
@@ -93,7 +68,6 @@ protected:
         return picker;
     }
 
-    // Runs a menu command as a click on its item in the menu bar.
     void runMenu(const QString &text)
     {
         EXPECT_TRUE(chooseMenuItem(window, text)) << text.toStdString();
@@ -108,11 +82,11 @@ protected:
         EXPECT_EQ(script.pendingAnswers(), 0u);
     }
 
-    // Types `value` over the edit's text and presses `key` (Enter or Escape) in it.
-    void enterValue(int id, const QString &value, Qt::Key key = Qt::Key_Return)
+    // Types `value` over the edit's text and presses Enter in it.
+    void enterValue(int id, const QString &value)
     {
         typeInto(window, id, value);
-        QTest::keyClick(widgetOf(window, id), key);
+        QTest::keyClick(widgetOf(window, id), Qt::Key_Return);
     }
 
     CWnd &control(int id) { return *window.GetDlgItem(id); }
