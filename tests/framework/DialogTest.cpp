@@ -9,7 +9,6 @@
 #include "WindowTestSupport.h"
 
 #include <QAbstractButton>
-#include <QLineEdit>
 #include <QMessageBox>
 
 #include <gtest/gtest.h>
