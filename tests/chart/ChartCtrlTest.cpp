@@ -50,14 +50,6 @@ TEST(ChartCtrlTest, PrintingUsesPrintColoursFontsScaledPensAndSpacing)
     EXPECT_EQ(lines[0].pen, (LOGPEN{PS_SOLID, 1, RGB(0, 0, 0)}));
     // Pens stay at the printing width until the printer's caller remakes them.
     EXPECT_EQ(chart.channelPen(ChannelKind::Temperature, 0).GetSafeHandle()->lopnWidth, 6);
-
-    // axesEnd 105, W = 1200 - 30 - 105 = 1065, q = 106.5 >= 72: every row is labelled.
-    const auto labels = dc.primitives(Primitive::Kind::Text);
-    ASSERT_EQ(labels.size(), 22u);
-    EXPECT_EQ(labels[2].from, (CPoint{105 + 106 - 36, 895})); // trunc(211.5 - 36)
-    EXPECT_EQ(labels[3].from, (CPoint{105 + 106 - 6, 895}));  // trunc(211.5 - 6)
-    EXPECT_EQ(labels[0].font.lfHeight, 30);
-    EXPECT_EQ(labels[0].color, RGB(0, 0, 0));
 }
 
 } // namespace

@@ -77,13 +77,6 @@ TEST(TimeAxisTest, DateAndTimeFlagsSetTheBottomBandAndTheLabels)
         EXPECT_EQ(axis.labels.size(), c.labels);
         EXPECT_EQ(axis.axisY, std::vector<int>{300 - c.band + 1});
     }
-    CChartCtrl chart;
-    chart.SetDateTimeOneLine(1);
-    const TimeAxis axis(chart, 3, {0, 0, 400, 300});
-    ASSERT_EQ(axis.labels.size(), 3u);
-    EXPECT_EQ(axis.labels[1].text, "2024.01.15 00:01:00");
-    // X = 35 + (400 - 10 - 35) / 2 = 212.5, drawn at trunc(X - 5).
-    EXPECT_EQ(axis.labels[1].from, (CPoint{207, 295}));
 }
 
 } // namespace
