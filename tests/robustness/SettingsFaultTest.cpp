@@ -11,7 +11,6 @@
 
 #include <array>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 
 namespace zyfo {
@@ -24,58 +23,42 @@ const std::string kSettingsKey = "SOFTWARE\\VENTRO\\ZYFO_1.0";
 const std::array<const char *, 4> kSomeSettings = {"TLO", "LINIA", "ONLINE_TIME",
                                                    "ONLINE_DRAW_LAST"};
 
-class SettingsFault : public ::testing::Test
+BOOL write(CRegistryKey &key, const char *name, DWORD value)
 {
-protected:
-    void SetUp() override
+    return key.WriteValue(name, &value, REG_DWORD, sizeof value);
+}
+
+TEST(SettingsFault, AFullDiskKeepsTheOldFileAndLeavesNothingBehind)
+{
+    const test::TemporaryFolder home("zyfo-settings-fault");
+    test::ScopedEnvironment environment;
+    environment.set("XDG_CONFIG_HOME", home.path().string());
+    const fs::path file = home.path() / "VENTRO" / "registry.reg";
     {
-        m_environment.set("XDG_CONFIG_HOME", m_home.string());
         CRegistryKey key;
         ASSERT_TRUE(key.Create(HKEY_CURRENT_USER, kSettingsKey));
         for (const char *name : kSomeSettings)
             ASSERT_TRUE(write(key, name, 5));
-        m_old = readAll(file());
-        ASSERT_FALSE(m_old.empty());
     }
-
-    fs::path file() const { return m_home / "VENTRO" / "registry.reg"; }
-
-    static BOOL write(CRegistryKey &key, const char *name, DWORD value)
-    {
-        return key.WriteValue(name, &value, REG_DWORD, sizeof value);
-    }
-
+    const std::string old = readAll(file);
+    ASSERT_FALSE(old.empty());
     // Only the store and its lock are in its folder: no temporary file was left behind.
-    std::vector<std::string> folderEntries() const
-    {
-        std::vector<std::string> names;
-        for (const fs::directory_entry &entry : fs::directory_iterator(file().parent_path()))
-            names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-    test::TemporaryFolder m_temporary{"zyfo-settings-fault"};
-    const fs::path &m_home = m_temporary.path();
-    test::ScopedEnvironment m_environment;
-    std::string m_old;
-};
-
-TEST_F(SettingsFault, AFullDiskKeepsTheOldFileAndLeavesNothingBehind)
-{
-    const std::vector<std::string> entries = folderEntries();
+    const auto entries = [&] {
+        return std::distance(fs::directory_iterator(home.path() / "VENTRO"), {});
+    };
+    const auto entriesBefore = entries();
     const int descriptors = openDescriptors();
     {
         CRegistryKey key;
         ASSERT_TRUE(key.Open(HKEY_CURRENT_USER, kSettingsKey));
-        const FileSizeLimit nearlyFull(m_old.size() / 2);
+        const FileSizeLimit nearlyFull(old.size() / 2);
         for (const char *name : kSomeSettings) {
             EXPECT_FALSE(write(key, name, 9)) << name;
             EXPECT_EQ(key.GetLastError(), ERROR_ACCESS_DENIED);
         }
     }
-    EXPECT_EQ(readAll(file()), m_old);
-    EXPECT_EQ(folderEntries(), entries);
+    EXPECT_EQ(readAll(file), old);
+    EXPECT_EQ(entries(), entriesBefore);
     EXPECT_EQ(openDescriptors(), descriptors);
 
     // Every setting still reads as it was stored before the failures, and a write works again.
