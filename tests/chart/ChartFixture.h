@@ -24,17 +24,6 @@ struct Series
     Values values;
 };
 
-// The stamp of row `row`: 15 January 2024 from midnight, one row a minute.
-inline Stamp stampOfRow(int row)
-{
-    // Wider than a stamp: the compiler cannot tell that the two fields keep two digits.
-    char text[32];
-    std::snprintf(text, sizeof text, "20240115%02d%02d00", (row / 60) % 24, row % 60);
-    Stamp stamp;
-    std::copy(text, text + kStampLength, stamp.begin());
-    return stamp;
-}
-
 // Fills the chart's file with `rows` rows holding `series`, shows every channel, sets the time
 // window to all rows and makes the pens, as the reader leaves a freshly opened file.
 inline void loadRows(CChartCtrl &chart, int rows, const std::vector<Series> &series)
@@ -45,7 +34,12 @@ inline void loadRows(CChartCtrl &chart, int rows, const std::vector<Series> &ser
     for (const Series &s : series)
         channels.push_back(file.channelNames(s.kind).add(s.name));
     for (int row = 0; row < rows; ++row) {
-        const Stamp stamp = stampOfRow(row);
+        // Row `row` stands at 15 January 2024 from midnight, one row a minute. The text is wider
+        // than a stamp: the compiler cannot tell that the two fields keep two digits.
+        char text[32];
+        std::snprintf(text, sizeof text, "20240115%02d%02d00", (row / 60) % 24, row % 60);
+        Stamp stamp;
+        std::copy(text, text + kStampLength, stamp.begin());
         file.appendRow(converter.toTime(stamp), &stamp);
         for (std::size_t i = 0; i < series.size(); ++i)
             if (static_cast<std::size_t>(row) < series[i].values.size() && series[i].values[row])

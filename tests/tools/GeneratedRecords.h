@@ -53,18 +53,4 @@ inline std::vector<std::string> entriesOf(const std::string &body)
     return entries;
 }
 
-// How many records `stored` holds when it holds nothing but whole records that pass their check,
-// else -1.
-inline int wholeRecordCount(const std::string &stored)
-{
-    const std::vector<DecodedRecord> records = decodeRecords(stored);
-    std::size_t covered = 0;
-    for (const DecodedRecord &record : records) {
-        if (!record.checkPasses)
-            return -1;
-        covered += record.body.size() + 3;
-    }
-    return covered == stored.size() ? static_cast<int>(records.size()) : -1;
-}
-
 } // namespace zyfo::testing

@@ -47,7 +47,16 @@ TEST_F(ZydgenToolTest, FollowAppendsWholeRecordsAlsoWhenWritesAreTorn)
     const ToolOutput run = runTool(
         kZydgen, {"--records", "3", "--follow", "0.05", "--count", "6", "--torn", "1", m_file});
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(testing::wholeRecordCount(readAll(m_file)), 9) << "torn writes were completed";
+    // Torn writes were completed: nine records that pass their check and nothing else.
+    const std::string bytes = readAll(m_file);
+    const auto records = testing::decodeRecords(bytes);
+    std::size_t covered = 0;
+    for (const auto &record : records) {
+        EXPECT_TRUE(record.checkPasses);
+        covered += record.body.size() + 3; // "@" and the two check bytes
+    }
+    EXPECT_EQ(records.size(), 9u);
+    EXPECT_EQ(covered, bytes.size());
 }
 
 } // namespace
