@@ -1,12 +1,9 @@
 // The chart in a window: what the double-buffered paint shows is what Render draws.
-#include "Application.h"
 #include "CDataExchange.h"
-#include "CDialog.h"
 #include "CImageDC.h"
 #include "ChartFixture.h"
+#include "WindowTestSupport.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QImage>
 #include <QWidget>
 
@@ -14,17 +11,6 @@
 
 namespace zyfo::test {
 namespace {
-
-// Runs the event loop until `done` holds or two seconds pass; returns `done()`.
-template<class Done>
-bool waitFor(Done done)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!done() && timer.elapsed() < 2000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    return done();
-}
 
 DialogTemplate chartTemplate()
 {
