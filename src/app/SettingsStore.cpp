@@ -37,16 +37,27 @@ void SettingsStore::assign(const Setting &setting, std::uint32_t value)
 
 void SettingsStore::Load(CRegistryKey &key)
 {
-    if (key.Create(HKEY_CURRENT_USER, kKeyPath)) {
-        for (const Setting &setting : m_settings) {
-            // Cleared for every value: a value shorter than 4 bytes only fills its own bytes,
-            // and must not pick up the rest of the value read before it.
-            DWORD buffer = 0;
-            if (key.ReadDword(setting.name, &buffer))
-                assign(setting, buffer);
-        }
-    }
+    if (key.Create(HKEY_CURRENT_USER, kKeyPath))
+        readValues(key);
     key.Close();
+}
+
+void SettingsStore::LoadExisting(CRegistryKey &key)
+{
+    if (key.Open(HKEY_CURRENT_USER, kKeyPath))
+        readValues(key);
+    key.Close();
+}
+
+void SettingsStore::readValues(CRegistryKey &key)
+{
+    for (const Setting &setting : m_settings) {
+        // Cleared for every value: a value shorter than 4 bytes only fills its own bytes, and
+        // must not pick up the rest of the value read before it.
+        DWORD buffer = 0;
+        if (key.ReadDword(setting.name, &buffer))
+            assign(setting, buffer);
+    }
 }
 
 void SettingsStore::Store(CRegistryKey &key)

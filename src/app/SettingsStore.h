@@ -32,6 +32,10 @@ public:
     // key that cannot be made leaves every field. The key is closed again.
     void Load(CRegistryKey &key);
 
+    // As Load, but only when the key exists: a missing key is left missing and every field as
+    // it is (for tools that read the viewer's settings without changing them).
+    void LoadExisting(CRegistryKey &key);
+
     // Opens the key without creating it and writes all twelve fields as 4-byte REG_DWORD
     // values. Nothing is written when the key has disappeared since loading; failed writes
     // are ignored. The key is closed again.
@@ -46,6 +50,8 @@ private:
 
     static std::uint32_t valueOf(const Setting &setting);
     static void assign(const Setting &setting, std::uint32_t value);
+    // Copies every value present in the open `key` into its field.
+    void readValues(CRegistryKey &key);
 
     std::array<Setting, kSettingCount> m_settings;
 };

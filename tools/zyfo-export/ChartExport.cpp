@@ -23,11 +23,8 @@ constexpr int kScreenDpi = 96;
 void loadSavedSettings(CChartCtrl &chart)
 {
     CRegistryKey key;
-    if (!key.Open(HKEY_CURRENT_USER, SettingsStore::kKeyPath))
-        return;
-    key.Close();
     LiveUpdateSettings liveUpdate;
-    SettingsStore(chart.settings(), liveUpdate).Load(key);
+    SettingsStore(chart.settings(), liveUpdate).LoadExisting(key);
 }
 
 // Draws the chart into `path` in `format`; false when the file could not be written whole.
