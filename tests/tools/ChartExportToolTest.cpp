@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <regex>
 
 namespace zyfo {
@@ -38,29 +39,55 @@ protected:
 
     std::string path(const std::string &name) const { return (m_dir / name).string(); }
 
+    // The PNG the chart control itself makes of the test file with `settings`, 640 x 400.
+    std::string renderedPng(const ChartSettings &settings) const
+    {
+        CChartCtrl chart;
+        PosixFileSource source;
+        EXPECT_TRUE(source.open(m_data));
+        MemoryReaderListener listener(chart.file());
+        ReadMeasurementFile(chart.file(), &source, listener, false);
+        chart.settings() = settings;
+        chart.UpdateBottomBand();
+        chart.CreatePens(1);
+        CImageDC image(640, 400);
+        chart.RenderAsShown(image, {0, 0, 640, 400});
+        const std::string expected = path("expected.png");
+        EXPECT_TRUE(image.SaveImage(expected));
+        return readAll(expected);
+    }
+
     test::TemporaryFolder m_folder{"zyfo-chart"};
     const fs::path m_dir = m_folder.path();
     const std::string m_data = path("day.zyd");
     test::ScopedEnvironment m_environment;
 };
 
-TEST_F(ChartExportToolTest, PngIsTheChartTheProgramDraws)
+TEST_F(ChartExportToolTest, PngIsTheChartTheProgramDrawsWithTheSavedSettings)
 {
     const std::string out = path("chart.png");
-    const ToolOutput run = runTool(kExport, {"--chart", out, "--size", "640x400", m_data});
-    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const auto exportsAs = [&](const ChartSettings &settings) {
+        const ToolOutput run = runTool(kExport, {"--chart", out, "--size", "640x400", m_data});
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_EQ(readAll(out), renderedPng(settings));
+    };
+    exportsAs(ChartSettings{});
     EXPECT_FALSE(fs::exists(m_dir / "VENTRO")) << "reading settings creates no store";
 
-    CChartCtrl chart;
-    PosixFileSource source;
-    ASSERT_TRUE(source.open(m_data));
-    MemoryReaderListener listener(chart.file());
-    ReadMeasurementFile(chart.file(), &source, listener, false);
-    chart.CreatePens(1);
-    CImageDC image(640, 400);
-    chart.RenderAsShown(image, {0, 0, 640, 400});
-    ASSERT_TRUE(image.SaveImage(path("expected.png")));
-    EXPECT_EQ(readAll(out), readAll(path("expected.png")));
+    // White background, thick lines, means in the legend, date and time on one line.
+    fs::create_directory(m_dir / "VENTRO");
+    std::ofstream(m_dir / "VENTRO" / "registry.reg")
+        << "[HKEY_CURRENT_USER\\SOFTWARE\\VENTRO\\ZYFO_1.0]\n"
+           "\"TLO\"=dword:00ffffff\n\"TEXT\"=dword:00800000\n\"LINIA\"=dword:00000005\n"
+           "\"AV\"=dword:00000001\n\"DATA_LINIA\"=dword:00000001\n";
+    ChartSettings saved;
+    saved.backColor = RGB(255, 255, 255);
+    saved.textColor = RGB(0, 0, 128);
+    saved.lineWidth = 5;
+    saved.showMeans = 1;
+    saved.dateTimeOneLine = 1;
+    exportsAs(saved);
+    EXPECT_NE(readAll(out), renderedPng(ChartSettings{}));
 }
 
 TEST_F(ChartExportToolTest, SvgAndPdfAreVectorDrawingsOfTheChartsSize)
