@@ -3,6 +3,13 @@
 
 namespace zyfo {
 
+namespace {
+
+// The key under HKEY_CURRENT_USER.
+constexpr const char *kKeyPath = "SOFTWARE\\VENTRO\\ZYFO_1.0";
+
+} // namespace
+
 SettingsStore::SettingsStore(ChartSettings &chart, LiveUpdateSettings &liveUpdate)
     : m_settings{{
           {"TLO", &chart.backColor},

@@ -19,8 +19,6 @@ namespace zyfo {
 class SettingsStore
 {
 public:
-    // The key under HKEY_CURRENT_USER.
-    static constexpr const char *kKeyPath = "SOFTWARE\\VENTRO\\ZYFO_1.0";
     static constexpr std::size_t kSettingCount = 12;
 
     // The fields must outlive the store.

@@ -14,6 +14,11 @@ namespace zyfo {
 template<class Source>
 struct BasicLoadedFile
 {
+    BasicLoadedFile() = default;
+    // The listener refers to this object's model: a copy would report into the original.
+    BasicLoadedFile(const BasicLoadedFile &) = delete;
+    BasicLoadedFile &operator=(const BasicLoadedFile &) = delete;
+
     ReadResult open() { return ReadMeasurementFile(file, &source, listener, false); }
     ReadResult refresh() { return ReadMeasurementFile(file, &source, listener, true); }
 

@@ -1,8 +1,8 @@
 // Tests of the report writer: both layouts byte for byte, headers, numbers, comment, files.
 #include "ReportWriter.h"
+#include "FileContents.h"
 #include "SystemReportFile.h"
 #include "TemporaryFolder.h"
-#include "ToolProcess.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using K = ChannelKind;
-using testing::readAll;
+using test::readFile;
 
 // A MeasurementFile filled row by row, as the reader would.
 class Data
@@ -73,7 +73,7 @@ protected:
             return action;
         });
         EXPECT_EQ(result.status, ReportStatus::Written) << result.systemError;
-        const std::string bytes = readAll(m_path);
+        const std::string bytes = readFile(m_path);
         if (action == ExistingFileAction::Append)
             EXPECT_EQ(result.bytesWritten, static_cast<std::int64_t>(bytes.size()) - before);
         else

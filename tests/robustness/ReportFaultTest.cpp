@@ -1,5 +1,6 @@
 // The report writer on a full disk, on a file system that fills up half-way and in read-only
 // places: it reports the failure, closes the file and claims nothing it did not write.
+#include "FileContents.h"
 #include "FileSizeLimit.h"
 #include "Generator.h"
 #include "LoadedFile.h"
@@ -7,7 +8,6 @@
 #include "ReportWriter.h"
 #include "SystemReportFile.h"
 #include "TemporaryFolder.h"
-#include "ToolProcess.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +23,7 @@ namespace zyfo {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::readAll;
+using test::readFile;
 
 // A day of a logger's minutes, read as the program reads a file: a report of about 300 KB.
 const MeasurementFile &loggedDay()
@@ -79,7 +79,7 @@ TEST_F(ReportFault, FullOrFillingDiskFailsClosesAndClaimsNoMoreThanWritten)
         EXPECT_EQ(result.status, ReportStatus::WriteFailed);
         EXPECT_FALSE(result.systemError.empty());
         EXPECT_EQ(openDescriptors(), descriptors);
-        const std::string written = readAll(path);
+        const std::string written = readFile(path);
         EXPECT_LE(written.size(), 64u * 1024u);
         const std::size_t kept = action == ExistingFileAction::Append ? old.size() : 0;
         EXPECT_EQ(written.substr(0, kept), old.substr(0, kept));
@@ -158,7 +158,7 @@ TEST_F(ReportFault, ReadOnlyPlacesAreUnavailableAndLeftAsTheyWere)
         GTEST_SKIP() << "the root user's rights cannot be given up here";
     EXPECT_EQ(*fault, "");
     EXPECT_FALSE(fs::exists(folder / "nowy.txt"));
-    EXPECT_EQ(readAll(existing), "stary raport\r\n");
+    EXPECT_EQ(readFile(existing), "stary raport\r\n");
 }
 
 } // namespace

@@ -1,11 +1,11 @@
 // The settings store when a write fails on a full disk: the old file stays byte for byte,
 // nothing is left behind, and the store works once there is room.
 #include "CRegistryKey.h"
+#include "FileContents.h"
 #include "FileSizeLimit.h"
 #include "OpenDescriptors.h"
 #include "ScopedEnvironment.h"
 #include "TemporaryFolder.h"
-#include "ToolProcess.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@ namespace zyfo {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::readAll;
+using test::readFile;
 
 const std::string kSettingsKey = "SOFTWARE\\VENTRO\\ZYFO_1.0";
 const std::array<const char *, 4> kSomeSettings = {"TLO", "LINIA", "ONLINE_TIME",
@@ -40,7 +40,7 @@ TEST(SettingsFault, AFullDiskKeepsTheOldFileAndLeavesNothingBehind)
         for (const char *name : kSomeSettings)
             ASSERT_TRUE(write(key, name, 5));
     }
-    const std::string old = readAll(file);
+    const std::string old = readFile(file);
     ASSERT_FALSE(old.empty());
     // Only the store and its lock are in its folder: no temporary file was left behind.
     const auto entries = [&] {
@@ -57,7 +57,7 @@ TEST(SettingsFault, AFullDiskKeepsTheOldFileAndLeavesNothingBehind)
             EXPECT_EQ(key.GetLastError(), ERROR_ACCESS_DENIED);
         }
     }
-    EXPECT_EQ(readAll(file), old);
+    EXPECT_EQ(readFile(file), old);
     EXPECT_EQ(entries(), entriesBefore);
     EXPECT_EQ(openDescriptors(), descriptors);
 

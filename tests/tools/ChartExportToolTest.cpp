@@ -2,6 +2,7 @@
 // SVG or PDF; bad requests fail loudly and leave no file.
 #include "CChartCtrl.h"
 #include "CImageDC.h"
+#include "CRegistryKey.h"
 #include "MeasurementReader.h"
 #include "MemoryReaderListener.h"
 #include "PosixFileSource.h"
@@ -12,14 +13,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <regex>
 
 namespace zyfo {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::readAll;
+using test::readFile;
 using testing::runTool;
 using testing::ToolOutput;
 
@@ -54,7 +54,7 @@ protected:
         chart.RenderAsShown(image, {0, 0, 640, 400});
         const std::string expected = path("expected.png");
         EXPECT_TRUE(image.SaveImage(expected));
-        return readAll(expected);
+        return readFile(expected);
     }
 
     test::TemporaryFolder m_folder{"zyfo-chart"};
@@ -69,17 +69,20 @@ TEST_F(ChartExportToolTest, PngIsTheChartTheProgramDrawsWithTheSavedSettings)
     const auto exportsAs = [&](const ChartSettings &settings) {
         const ToolOutput run = runTool(kExport, {"--chart", out, "--size", "640x400", m_data});
         ASSERT_EQ(run.exitCode, 0) << run.err;
-        EXPECT_EQ(readAll(out), renderedPng(settings));
+        EXPECT_EQ(readFile(out), renderedPng(settings));
     };
     exportsAs(ChartSettings{});
     EXPECT_FALSE(fs::exists(m_dir / "VENTRO")) << "reading settings creates no store";
 
     // White background, thick lines, means in the legend, date and time on one line.
-    fs::create_directory(m_dir / "VENTRO");
-    std::ofstream(m_dir / "VENTRO" / "registry.reg")
-        << "[HKEY_CURRENT_USER\\SOFTWARE\\VENTRO\\ZYFO_1.0]\n"
-           "\"TLO\"=dword:00ffffff\n\"TEXT\"=dword:00800000\n\"LINIA\"=dword:00000005\n"
-           "\"AV\"=dword:00000001\n\"DATA_LINIA\"=dword:00000001\n";
+    {
+        CRegistryKey key;
+        ASSERT_TRUE(key.Create(HKEY_CURRENT_USER, "SOFTWARE\\VENTRO\\ZYFO_1.0"));
+        const std::pair<const char *, DWORD> values[] = {
+            {"TLO", 0xFFFFFF}, {"TEXT", 0x800000}, {"LINIA", 5}, {"AV", 1}, {"DATA_LINIA", 1}};
+        for (const auto &[name, value] : values)
+            ASSERT_TRUE(key.WriteValue(name, &value, REG_DWORD, sizeof value));
+    }
     ChartSettings saved;
     saved.backColor = RGB(255, 255, 255);
     saved.textColor = RGB(0, 0, 128);
@@ -87,7 +90,7 @@ TEST_F(ChartExportToolTest, PngIsTheChartTheProgramDrawsWithTheSavedSettings)
     saved.showMeans = 1;
     saved.dateTimeOneLine = 1;
     exportsAs(saved);
-    EXPECT_NE(readAll(out), renderedPng(ChartSettings{}));
+    EXPECT_NE(readFile(out), renderedPng(ChartSettings{}));
 }
 
 TEST_F(ChartExportToolTest, SvgAndPdfAreVectorDrawingsOfTheChartsSize)
@@ -95,21 +98,19 @@ TEST_F(ChartExportToolTest, SvgAndPdfAreVectorDrawingsOfTheChartsSize)
     const std::string svgPath = path("chart.svg");
     const ToolOutput svgRun = runTool(kExport, {"--chart", svgPath, "--size", "800x500", m_data});
     ASSERT_EQ(svgRun.exitCode, 0) << svgRun.err;
-    const std::string svg = readAll(svgPath);
+    const std::string svg = readFile(svgPath);
     EXPECT_NE(svg.find("width=\"800\" height=\"500\""), std::string::npos);
     EXPECT_NE(svg.find(">°C</text>"), std::string::npos);
     EXPECT_NE(svg.find(">Temperatura RT-350 nr 1</text>"), std::string::npos);
     // Every primitive at its integer device coordinates.
     const std::regex line(R"re(<line x1="-?\d+" y1="-?\d+" x2="-?\d+" y2="-?\d+")re");
-    EXPECT_GT(
-        std::distance(std::sregex_iterator(svg.begin(), svg.end(), line), std::sregex_iterator()),
-        100);
+    EXPECT_GT(test::countMatches(svg, line), 100u);
     EXPECT_EQ(svg.find("<image"), std::string::npos);
 
     const std::string pdfPath = path("chart.PDF");
     const ToolOutput pdfRun = runTool(kExport, {"--chart", pdfPath, "--size", "960x480", m_data});
     ASSERT_EQ(pdfRun.exitCode, 0) << pdfRun.err;
-    const std::string pdf = readAll(pdfPath);
+    const std::string pdf = readFile(pdfPath);
     EXPECT_EQ(pdf.rfind("%PDF", 0), 0u);
     // One page: 960 x 480 pixels at 96 per inch are 720 x 360 points.
     EXPECT_TRUE(std::regex_search(pdf, std::regex(R"(/MediaBox \[0 0 720(\.0*)? 360(\.0*)?\])")));

@@ -12,7 +12,7 @@ namespace zyfo {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::readAll;
+using test::readFile;
 using testing::runTool;
 using testing::ToolOutput;
 
@@ -40,7 +40,7 @@ protected:
         const ToolOutput run = runTool(kExport, args);
         EXPECT_EQ(run.exitCode, 0) << run.err;
         EXPECT_EQ(run.err, "");
-        return readAll(out);
+        return readFile(out);
     }
 
     test::TemporaryFolder m_folder{"zyfo-export"};

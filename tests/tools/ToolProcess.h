@@ -1,11 +1,11 @@
 // Test helper: runs one of the tools as a child process and collects its output and status.
 #pragma once
 
+#include "FileContents.h"
+
 #include <csignal>
 #include <cstdio>
 #include <fcntl.h>
-#include <fstream>
-#include <iterator>
 #include <spawn.h>
 #include <stdexcept>
 #include <string>
@@ -16,13 +16,6 @@
 extern char **environ;
 
 namespace zyfo::testing {
-
-// The bytes of the file at `path` (empty when it cannot be read).
-inline std::string readAll(const std::string &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 struct ToolOutput
 {
@@ -78,8 +71,8 @@ public:
         m_pid = -1;
         ToolOutput result;
         result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        result.out = readAll(m_outPath);
-        result.err = readAll(m_errPath);
+        result.out = test::readFile(m_outPath);
+        result.err = test::readFile(m_errPath);
         return result;
     }
 

@@ -11,7 +11,7 @@ namespace zyfo {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::readAll;
+using test::readFile;
 using testing::runTool;
 using testing::ToolOutput;
 
@@ -48,7 +48,7 @@ TEST_F(ZydgenToolTest, FollowAppendsWholeRecordsAlsoWhenWritesAreTorn)
         kZydgen, {"--records", "3", "--follow", "0.05", "--count", "6", "--torn", "1", m_file});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     // Torn writes were completed: nine records that pass their check and nothing else.
-    const std::string bytes = readAll(m_file);
+    const std::string bytes = readFile(m_file);
     const auto records = testing::decodeRecords(bytes);
     std::size_t covered = 0;
     for (const auto &record : records) {
