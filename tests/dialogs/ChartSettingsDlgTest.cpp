@@ -18,13 +18,14 @@ using test::typeInto;
 class ChartSettingsDlgTest : public ::testing::Test
 {
 protected:
-    // Opens the dialog as the main window does, from the chart's settings.
+    // Opens the dialog as the main window does, from the chart's settings; the width of 50
+    // stands for a hand-edited one beyond the dialog's limit.
     void SetUp() override
     {
         test::loadRows(chart, 20,
                        {{ChannelKind::Temperature, "RT-350 nr 1", test::constant(20, 20.0)}});
         chart.settings().maxPoints = dialog.m_maxPoints = 1000;
-        dialog.m_lineWidth = chart.settings().lineWidth;
+        chart.settings().lineWidth = dialog.m_lineWidth = 50;
         ensureApplication();
         ASSERT_TRUE(dialog.Create());
         test::activate(dialog);
@@ -34,12 +35,16 @@ protected:
     CChartSettingsDlg dialog{chart};
 };
 
-TEST_F(ChartSettingsDlgTest, WidthIsClampedAndDrawnAsItIsTyped)
+TEST_F(ChartSettingsDlgTest, WidthIsClampedAndDrawnAsItIsTypedOrLoaded)
 {
+    const auto expectWidth = [&](int width) {
+        EXPECT_EQ(textOf(dialog, IDC_CHART_WIDTH), std::to_string(width));
+        EXPECT_EQ(chart.channelPen(ChannelKind::Temperature, 0).GetSafeHandle()->lopnWidth, width);
+    };
+    expectWidth(10); // the loaded 50, applied like a typed width
     for (const auto &[typed, shown] : {std::pair{"0", 1}, std::pair{"25", 10}}) {
         typeInto(dialog, IDC_CHART_WIDTH, typed);
-        EXPECT_EQ(textOf(dialog, IDC_CHART_WIDTH), std::to_string(shown));
-        EXPECT_EQ(chart.channelPen(ChannelKind::Temperature, 0).GetSafeHandle()->lopnWidth, shown);
+        expectWidth(shown);
     }
 }
 

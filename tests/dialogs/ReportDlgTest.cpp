@@ -1,5 +1,5 @@
 // The "Zapisz jako..." dialog: the file chooser and its format rules, the append-or-empty
-// question and the empty path that keeps it open.
+// question, the path typed and Enter, and the failures that keep it open.
 #include "CChartCtrl.h"
 #include "CReportDlg.h"
 #include "ChartFixture.h"
@@ -7,6 +7,8 @@
 #include "DialogIds.h"
 #include "DialogScript.h"
 #include "FileContents.h"
+#include "ReportWriter.h"
+#include "TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -29,9 +31,7 @@ protected:
         test::loadRows(chart, 3,
                        {{ChannelKind::Temperature, "RT-350 nr 1", test::constant(3, 21.5)}});
         dialog.m_data = &chart.file();
-        std::filesystem::create_directories(dir);
     }
-    ~ReportDlgTest() override { std::filesystem::remove_all(dir); }
 
     // The file chooser answered with `path` and the filter the user left selected.
     void chooseFile(const std::string &path, int filterIndex = 1)
@@ -50,8 +50,8 @@ protected:
         });
     }
 
-    const std::filesystem::path dir =
-        std::filesystem::temp_directory_path() / ("zyfo-report-dlg-" + std::to_string(getpid()));
+    test::TemporaryFolder m_folder{"zyfo-report-dlg"};
+    const std::filesystem::path dir = m_folder.path();
     CChartCtrl chart;
     DialogScript script;
     CReportDlg dialog;
@@ -97,15 +97,32 @@ TEST_F(ReportDlgTest, YesAppendsAfterTheOldContentWithANewHeaderAndNoEmptiesItFi
     EXPECT_EQ(readFile(path).find("stare"), std::string::npos);
 }
 
-TEST_F(ReportDlgTest, AnEmptyPathGivesTheMessageAndTheDialogStays)
+TEST_F(ReportDlgTest, AnEmptyPathOrAFailedWriteKeepsItOpenAndEnterWritesToThePathAsTyped)
 {
-    runModal(dialog, [&] {
+    const auto chosen = dir / "wybrany.txt";
+    const auto typed = dir / "wpisany.txt";
+    const int result = runModal(dialog, [&] {
         click(dialog, IDOK);
         EXPECT_TRUE(dialog.IsWindowVisible());
         ASSERT_EQ(script.requests().size(), 1u);
         EXPECT_EQ(script.requests()[0].text, "Wybrany plik jest niedostępny.");
-        click(dialog, IDCANCEL);
+
+        // /dev/full exists, so the question comes first; the write then fails half-way.
+        script.answerMessageBox(IDYES);
+        test::typeInto(dialog, IDC_REPORT_PATH, "/dev/full");
+        click(dialog, IDOK);
+        EXPECT_TRUE(dialog.IsWindowVisible());
+        ASSERT_EQ(script.requests().size(), 3u);
+        EXPECT_EQ(script.requests()[2].text.rfind(std::string(kWriteFailedMessage), 0), 0u);
+
+        // A path typed over a chosen one and Enter: the typed path is written.
+        chooseFile(chosen.string());
+        test::typeInto(dialog, IDC_REPORT_PATH, QString::fromStdString(typed.string()));
+        QTest::keyClick(test::widgetOf(dialog, IDC_REPORT_PATH), Qt::Key_Return);
     });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_TRUE(std::filesystem::exists(typed));
+    EXPECT_FALSE(std::filesystem::exists(chosen));
 }
 
 } // namespace

@@ -91,6 +91,10 @@ TEST_F(ChartExportToolTest, PngIsTheChartTheProgramDrawsWithTheSavedSettings)
     saved.dateTimeOneLine = 1;
     exportsAs(saved);
     EXPECT_NE(readFile(out), renderedPng(ChartSettings{}));
+
+    // Without --size the picture is 1600 x 900 (big-endian in the PNG header).
+    ASSERT_EQ(runTool(kExport, {"--chart", out, m_data}).exitCode, 0);
+    EXPECT_EQ(readFile(out).substr(16, 8), std::string("\0\0\x06\x40\0\0\x03\x84", 8));
 }
 
 TEST_F(ChartExportToolTest, SvgAndPdfAreVectorDrawingsOfTheChartsSize)
