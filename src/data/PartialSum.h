@@ -1,0 +1,51 @@
+// Exact sum of a few doubles in 20 bytes: a 128-bit mantissa times a power of two.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace zyfo {
+
+// The exact sum of the values of one chunk, as mantissa * 2^exponent with a 128-bit two's
+// complement mantissa. Each value enters with the trailing zero bits of its mantissa moved into
+// its exponent and the sum keeps the lowest exponent of its values, so sums of values of similar
+// magnitude keep small mantissas: 64 values between 1e-6 and 1e7 in magnitude always fit.
+// When a value cannot be added exactly the sum stops being exact for good (until clear()): the
+// caller then sums that chunk's values itself.
+class PartialSum
+{
+public:
+    // Adds a finite double (never NaN or infinite); 0.0 and -0.0 add nothing. The sum stays exact
+    // while the value and the sums before and after it, all at the lower of the two exponents,
+    // are below 2^127 in magnitude; otherwise isExact() turns false and this and every later
+    // value are ignored.
+    void add(double value);
+
+    // Back to an exact zero.
+    void clear() { *this = PartialSum(); }
+
+    // False once a value could not be added exactly; the mantissa and exponent then mean nothing.
+    bool isExact() const { return m_exact; }
+
+    // The sum is (mantissaHigh() * 2^64 + mantissaLow()) * 2^exponent(). The exponent lies in
+    // -1074..1023 and the mantissa's magnitude is below 2^127.
+    std::int64_t mantissaHigh() const
+    {
+        return static_cast<std::int64_t>(std::uint64_t{m_words[3]} << 32 | m_words[2]);
+    }
+    std::uint64_t mantissaLow() const { return std::uint64_t{m_words[1]} << 32 | m_words[0]; }
+    int exponent() const { return m_exponent; }
+
+private:
+    // Adds a nonzero value given by its bits; false when it cannot be added exactly.
+    bool addExactly(std::uint64_t bits);
+    void storeMantissa(std::uint64_t low, std::uint64_t high);
+
+    // The mantissa in 32-bit words, lowest first: 32-bit alignment keeps the whole at 20 bytes
+    // (24 with two 64-bit words).
+    std::array<std::uint32_t, 4> m_words{};
+    std::int16_t m_exponent = 0;
+    bool m_exact = true;
+};
+
+} // namespace zyfo
