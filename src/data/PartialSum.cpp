@@ -24,15 +24,16 @@ bool isNegative(Wide w)
     return (w.high & kSignBit) != 0;
 }
 
-Wide negated(Wide w)
-{
-    return {~w.low + 1, ~w.high + static_cast<std::uint64_t>(w.low == 0)};
-}
-
 Wide sum(Wide a, Wide b)
 {
     const std::uint64_t low = a.low + b.low;
     return {low, a.high + b.high + static_cast<std::uint64_t>(low < a.low)};
+}
+
+// -w when negate is all ones, w when it is zero, without a branch.
+Wide negatedIf(Wide w, std::uint64_t negate)
+{
+    return sum({w.low ^ negate, w.high ^ negate}, {negate & 1, 0});
 }
 
 // w * 2^shift for shift in 0..127; the bits shifted out are lost.
@@ -40,9 +41,7 @@ Wide shiftedLeft(Wide w, int shift)
 {
     if (shift >= 64)
         return {0, w.low << (shift - 64)};
-    if (shift == 0)
-        return w;
-    return {w.low << shift, w.high << shift | w.low >> (64 - shift)};
+    return {w.low << shift, w.high << shift | w.low >> 1 >> (63 - shift)};
 }
 
 // The number of bits of x (std::bit_width gives the argument's type before C++23).
@@ -54,19 +53,11 @@ int bitWidth(std::uint64_t x)
 // The number of bits of |w|, for w above -2^127.
 int magnitudeBits(Wide w)
 {
-    const Wide magnitude = isNegative(w) ? negated(w) : w;
+    const Wide magnitude = negatedIf(w, isNegative(w) ? ~std::uint64_t{0} : 0);
     return magnitude.high != 0 ? 64 + bitWidth(magnitude.high) : bitWidth(magnitude.low);
 }
 
 } // namespace
-
-void PartialSum::add(double value)
-{
-    const auto bits = std::bit_cast<std::uint64_t>(value);
-    if (!m_exact || (bits << 1) == 0)
-        return;
-    m_exact = addExactly(bits);
-}
 
 bool PartialSum::addExactly(std::uint64_t bits)
 {
@@ -91,26 +82,19 @@ bool PartialSum::addExactly(std::uint64_t bits)
         m_exponent = static_cast<std::int16_t>(exponent);
     }
     const int shift = exponent - m_exponent;
-    if (bitWidth(magnitude) + shift > kMagnitudeBits)
+    // A mantissa has 53 bits at most: only a long shift needs its width.
+    if (shift > kMagnitudeBits - 53 && bitWidth(magnitude) + shift > kMagnitudeBits)
         return false;
-    Wide term = shiftedLeft({magnitude, 0}, shift);
-    if ((bits & kSignBit) != 0)
-        term = negated(term);
+    // The sign is applied without a branch: signs of successive values are hard to predict.
+    const Wide term = negatedIf(shiftedLeft({magnitude, 0}, shift), 0 - (bits >> 63));
     const Wide result = sum(total, term);
     // Both terms lie within +-(2^127 - 1): the sum left the range of 128 bits exactly when its
     // sign differs from the signs of both terms.
-    const bool wrapped =
-        isNegative(total) == isNegative(term) && isNegative(result) != isNegative(total);
-    if (wrapped || (result.high == kSignBit && result.low == 0))
+    const std::uint64_t wrapped = (total.high ^ result.high) & (term.high ^ result.high) & kSignBit;
+    if ((wrapped | (result.high == kSignBit && result.low == 0 ? 1 : 0)) != 0)
         return false;
     storeMantissa(result.low, result.high);
     return true;
-}
-
-void PartialSum::storeMantissa(std::uint64_t low, std::uint64_t high)
-{
-    m_words = {static_cast<std::uint32_t>(low), static_cast<std::uint32_t>(low >> 32),
-               static_cast<std::uint32_t>(high), static_cast<std::uint32_t>(high >> 32)};
 }
 
 } // namespace zyfo

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 
 namespace zyfo {
 
@@ -19,7 +21,12 @@ public:
     // while the value and the sums before and after it, all at the lower of the two exponents,
     // are below 2^127 in magnitude; otherwise isExact() turns false and this and every later
     // value are ignored.
-    void add(double value);
+    void add(double value)
+    {
+        const auto bits = std::bit_cast<std::uint64_t>(value);
+        if (m_exact && (bits << 1) != 0)
+            m_exact = addExactly(bits);
+    }
 
     // Back to an exact zero.
     void clear() { *this = PartialSum(); }
@@ -29,21 +36,28 @@ public:
 
     // The sum is (mantissaHigh() * 2^64 + mantissaLow()) * 2^exponent(). The exponent lies in
     // -1074..1023 and the mantissa's magnitude is below 2^127.
-    std::int64_t mantissaHigh() const
-    {
-        return static_cast<std::int64_t>(std::uint64_t{m_words[3]} << 32 | m_words[2]);
-    }
-    std::uint64_t mantissaLow() const { return std::uint64_t{m_words[1]} << 32 | m_words[0]; }
+    std::int64_t mantissaHigh() const { return static_cast<std::int64_t>(word(1)); }
+    std::uint64_t mantissaLow() const { return word(0); }
     int exponent() const { return m_exponent; }
 
 private:
     // Adds a nonzero value given by its bits; false when it cannot be added exactly.
     bool addExactly(std::uint64_t bits);
-    void storeMantissa(std::uint64_t low, std::uint64_t high);
+    std::uint64_t word(int i) const
+    {
+        std::uint64_t bits;
+        std::memcpy(&bits, m_mantissa.data() + 8 * i, 8);
+        return bits;
+    }
+    void storeMantissa(std::uint64_t low, std::uint64_t high)
+    {
+        std::memcpy(m_mantissa.data(), &low, 8);
+        std::memcpy(m_mantissa.data() + 8, &high, 8);
+    }
 
-    // The mantissa in 32-bit words, lowest first: 32-bit alignment keeps the whole at 20 bytes
-    // (24 with two 64-bit words).
-    std::array<std::uint32_t, 4> m_words{};
+    // The mantissa's low and high 64-bit words, in bytes aligned to 4 only, so that the whole
+    // takes 20 bytes (24 with two 64-bit members).
+    alignas(4) std::array<unsigned char, 16> m_mantissa{};
     std::int16_t m_exponent = 0;
     bool m_exact = true;
 };
