@@ -61,5 +61,6 @@ private:
     std::int16_t m_exponent = 0;
     bool m_exact = true;
 };
+static_assert(sizeof(PartialSum) == 20);
 
 } // namespace zyfo
