@@ -1,68 +1,343 @@
-// The values of one channel across the rows: appending, lookup and truncation.
+// The values of one channel across the rows: appending, lookup, truncation, joining and ranges.
 #include "ChannelColumn.h"
 
+#include "ExactSum.h"
+
 #include <algorithm>
+#include <climits>
 
 namespace zyfo {
 
-void ChannelColumn::makeRoom()
+int ChannelColumn::segmentOf(int row) const
 {
-    // Only the first block grows, so small channels stay small and no value moves once its
-    // block is full.
-    if (m_blocks.size() == 1 && m_firstBlockCapacity < kBlockSize) {
-        const std::uint32_t capacity = std::min(2 * m_firstBlockCapacity, kBlockSize);
-        auto grown = std::make_unique_for_overwrite<double[]>(capacity);
-        std::copy(m_blocks[0].get(), m_blocks[0].get() + m_count, grown.get());
-        m_blocks[0] = std::move(grown);
-        m_firstBlockCapacity = capacity;
-    } else if (m_blocks.empty()) {
-        m_blocks.push_back(std::make_unique_for_overwrite<double[]>(kFirstBlockReserve));
-        m_firstBlockCapacity = kFirstBlockReserve;
-    } else {
-        m_blocks.push_back(std::make_unique_for_overwrite<double[]>(kBlockSize));
+    const auto after =
+        std::upper_bound(m_segments.begin(), m_segments.end(), row,
+                         [](int r, const Segment &segment) { return r < segment.firstRow; });
+    return static_cast<int>(after - m_segments.begin()) - 1;
+}
+
+void ChannelColumn::growLastBlock(std::uint32_t needed)
+{
+    const std::uint32_t capacity =
+        std::min(std::max(2 * m_blockCapacity.back(), needed), kBlockSize);
+    auto grown = std::make_unique_for_overwrite<double[]>(capacity);
+    std::copy(m_blocks.back().get(), m_blocks.back().get() + m_used, grown.get());
+    m_blocks.back() = std::move(grown);
+    m_blockCapacity.back() = capacity;
+    m_lastCapacity = capacity;
+}
+
+void ChannelColumn::startChunk(Chunk &chunk)
+{
+    // A chunk's values stay together in one block. Only the last block grows, so small
+    // channels stay small and no value moves once its block is full.
+    const bool growable = !m_blocks.empty() && m_lastCapacity < kBlockSize;
+    if (m_blocks.empty() || m_used + kChunkRows > (growable ? kBlockSize : m_lastCapacity)) {
+        const std::uint32_t capacity = m_blocks.empty() ? kFirstBlockSize : kBlockSize;
+        m_blocks.push_back(std::make_unique_for_overwrite<double[]>(capacity));
+        m_blockCapacity.push_back(capacity);
+        m_lastCapacity = capacity;
+        m_used = 0;
+    }
+    chunk.block = static_cast<std::uint32_t>(m_blocks.size() - 1);
+    chunk.offset = static_cast<std::uint16_t>(m_used);
+}
+
+void ChannelColumn::summarise(Chunk &chunk, const double *values)
+{
+    const int n = bitCount(chunk.mask);
+    chunk.count = static_cast<std::uint16_t>(n);
+    if (n == 0)
+        return;
+    ChunkSummary &summary = chunk.summary;
+    summary = {values[0], values[0], {}};
+    for (int i = 0; i < n; ++i) {
+        summary.minimum = std::min(summary.minimum, values[i]);
+        summary.maximum = std::max(summary.maximum, values[i]);
+        summary.sum.add(values[i]);
     }
 }
 
-void ChannelColumn::append(int row, double value)
+void ChannelColumn::appendSlowly(int row, double value)
 {
-    const std::size_t chunkIndex = static_cast<std::size_t>(row) >> kChunkShift;
-    const int bit = row & 63;
-    if (m_chunks.size() <= chunkIndex)
-        m_chunks.resize(chunkIndex + 1, {0, m_count});
-    Chunk &chunk = m_chunks[chunkIndex];
-    const std::uint64_t rowBit = std::uint64_t{1} << bit;
+    if (m_segments.empty())
+        m_segments.push_back({row, {}});
+    Segment &segment = m_segments.back();
+    const int local = row - segment.firstRow;
+    const auto c = static_cast<std::size_t>(local / kChunkRows);
+    if (segment.chunks.size() <= c)
+        segment.chunks.resize(c + 1);
+    Chunk &chunk = segment.chunks[c];
+    const std::uint64_t rowBit = std::uint64_t{1} << (local % kChunkRows);
     if ((chunk.mask & rowBit) != 0) {
-        at(m_count - 1) = value;
+        // The last row again: its value is the last one stored.
+        double *values = valuesOf(chunk);
+        values[chunk.count - 1] = value;
+        summarise(chunk, values);
         return;
     }
+    if (chunk.mask == 0)
+        startChunk(chunk);
+    if (m_used == m_lastCapacity)
+        growLastBlock(m_used + 1);
+    const int n = chunk.count;
+    valuesOf(chunk)[n] = value;
+    ChunkSummary &summary = chunk.summary;
+    if (n == 0) {
+        summary = {value, value, {}};
+    } else {
+        summary.minimum = std::min(summary.minimum, value);
+        summary.maximum = std::max(summary.maximum, value);
+    }
+    summary.sum.add(value);
     chunk.mask |= rowBit;
-    pushValue(value);
+    ++chunk.count;
+    ++m_used;
+    ++m_count;
 }
 
 std::optional<double> ChannelColumn::value(int row) const
 {
-    const std::size_t chunkIndex = static_cast<std::size_t>(row) >> kChunkShift;
-    if (row < 0 || chunkIndex >= m_chunks.size())
+    const int s = segmentOf(row);
+    if (s < 0)
         return std::nullopt;
-    const Chunk &chunk = m_chunks[chunkIndex];
-    const int bit = row & 63;
+    const Segment &segment = m_segments[static_cast<std::size_t>(s)];
+    const int local = row - segment.firstRow;
+    const auto c = static_cast<std::size_t>(local / kChunkRows);
+    if (c >= segment.chunks.size())
+        return std::nullopt;
+    const Chunk &chunk = segment.chunks[c];
+    const int bit = local % kChunkRows;
     if ((chunk.mask >> bit & 1) == 0)
         return std::nullopt;
-    return at(chunk.first + static_cast<std::uint32_t>(std::popcount(chunk.mask & bitsBelow(bit))));
+    return valuesOf(chunk)[bitCount(chunk.mask & bitsBelow(bit))];
+}
+
+void ChannelColumn::dropChunksFrom(std::size_t segment, std::size_t chunk)
+{
+    for (std::size_t s = segment; s < m_segments.size(); ++s) {
+        std::vector<Chunk> &chunks = m_segments[s].chunks;
+        for (std::size_t c = s == segment ? chunk : 0; c < chunks.size(); ++c)
+            m_count -= chunks[c].count;
+    }
+    m_segments[segment].chunks.resize(chunk);
+    m_segments.resize(segment + 1);
 }
 
 void ChannelColumn::truncate(int firstRow)
 {
-    const std::size_t chunkIndex = static_cast<std::size_t>(std::max(firstRow, 0)) >> kChunkShift;
-    if (chunkIndex >= m_chunks.size())
+    const int s = segmentOf(firstRow);
+    if (s < 0) {
+        *this = ChannelColumn();
         return;
-    Chunk &chunk = m_chunks[chunkIndex];
-    chunk.mask &= bitsBelow(std::max(firstRow, 0) & 63);
-    m_count = chunk.first + static_cast<std::uint32_t>(std::popcount(chunk.mask));
-    m_chunks.resize(chunkIndex + 1);
-    m_blocks.resize((m_count + kBlockSize - 1) >> kBlockShift);
-    if (m_blocks.empty())
-        m_firstBlockCapacity = 0;
+    }
+    Segment &segment = m_segments[static_cast<std::size_t>(s)];
+    const int local = firstRow - segment.firstRow;
+    const auto c = static_cast<std::size_t>(local / kChunkRows);
+    if (c < segment.chunks.size()) {
+        Chunk &chunk = segment.chunks[c];
+        const std::uint64_t kept = chunk.mask & bitsBelow(local % kChunkRows);
+        m_count -= static_cast<std::uint32_t>(bitCount(chunk.mask & ~kept));
+        chunk.mask = kept;
+        summarise(chunk, valuesOf(chunk));
+        dropChunksFrom(static_cast<std::size_t>(s), c + 1);
+    } else {
+        dropChunksFrom(static_cast<std::size_t>(s) + 1, 0);
+    }
+    // The last block is the one of the last chunk left with values; later blocks go.
+    for (auto seg = m_segments.rbegin(); seg != m_segments.rend(); ++seg) {
+        for (auto chunk = seg->chunks.rbegin(); chunk != seg->chunks.rend(); ++chunk) {
+            if (chunk->mask == 0)
+                continue;
+            m_blocks.resize(chunk->block + 1);
+            m_blockCapacity.resize(chunk->block + 1);
+            m_lastCapacity = m_blockCapacity.back();
+            m_used = std::uint32_t{chunk->offset} + chunk->count;
+            return;
+        }
+    }
+    *this = ChannelColumn();
+}
+
+void ChannelColumn::appendPiece(ChannelColumn &&piece, int firstRow)
+{
+    if (piece.m_count == 0)
+        return;
+    const auto blockBase = static_cast<std::uint32_t>(m_blocks.size());
+    for (Segment &segment : piece.m_segments) {
+        segment.firstRow += firstRow;
+        for (Chunk &chunk : segment.chunks)
+            chunk.block += blockBase;
+        m_segments.push_back(std::move(segment));
+    }
+    for (auto &block : piece.m_blocks)
+        m_blocks.push_back(std::move(block));
+    m_blockCapacity.insert(m_blockCapacity.end(), piece.m_blockCapacity.begin(),
+                           piece.m_blockCapacity.end());
+    m_used = piece.m_used;
+    m_lastCapacity = piece.m_lastCapacity;
+    m_count += piece.m_count;
+    piece = ChannelColumn();
+}
+
+void ChannelColumn::rewriteRange(int first, int end,
+                                 const std::vector<std::pair<int, double>> &values)
+{
+    // The chunks the range touches, in row order, with their presence after the rewrite. When
+    // no chunk changes its number of values, the new values go where the old ones were;
+    // otherwise the rows from `first` on are stored again.
+    struct Touched
+    {
+        Chunk *chunk;
+        int base; // the row of the chunk's bit 0
+        std::uint64_t mask;
+    };
+    std::vector<Touched> touched;
+    for (std::size_t s = 0; s < m_segments.size(); ++s) {
+        Segment &segment = m_segments[s];
+        const int segmentEnd =
+            s + 1 < m_segments.size() ? m_segments[s + 1].firstRow : segment.endRow();
+        const int from = std::max(first, segment.firstRow);
+        const int to = std::min({end, segmentEnd, segment.endRow()});
+        for (int row = from; row < to;) {
+            const int c = (row - segment.firstRow) / kChunkRows;
+            const int base = segment.firstRow + c * kChunkRows;
+            const int stop = std::min(to, base + kChunkRows);
+            Chunk &chunk = segment.chunks[static_cast<std::size_t>(c)];
+            touched.push_back(
+                {&chunk, base, chunk.mask & ~bitsBetween(row - base, stop - 1 - base)});
+            row = stop;
+        }
+    }
+    bool inPlace = true;
+    auto t = touched.begin();
+    for (const auto &entry : values) {
+        while (t != touched.end() && entry.first >= t->base + kChunkRows)
+            ++t;
+        if (t == touched.end() || entry.first < t->base) {
+            inPlace = false;
+            break;
+        }
+        t->mask |= std::uint64_t{1} << (entry.first - t->base);
+    }
+    for (const Touched &chunk : touched)
+        inPlace = inPlace && bitCount(chunk.mask) == bitCount(chunk.chunk->mask);
+
+    if (inPlace) {
+        auto next = values.begin();
+        for (const Touched &chunk : touched) {
+            chunk.chunk->mask = chunk.mask;
+            if (chunk.mask == 0) {
+                chunk.chunk->count = 0;
+                continue;
+            }
+            double *slots = valuesOf(*chunk.chunk);
+            for (; next != values.end() && next->first < chunk.base + kChunkRows; ++next)
+                slots[bitCount(chunk.mask & bitsBelow(next->first - chunk.base))] = next->second;
+            summarise(*chunk.chunk, slots);
+        }
+        return;
+    }
+    std::vector<std::pair<int, double>> after;
+    forEach(end, INT_MAX, [&](int row, double v) { after.emplace_back(row, v); });
+    truncate(first);
+    for (const auto &[row, v] : values)
+        append(row, v);
+    for (const auto &[row, v] : after)
+        append(row, v);
+}
+
+std::optional<ValueExtremes> ChannelColumn::extremes(int first, int last) const
+{
+    std::optional<ValueExtremes> found;
+    auto take = [&](double low, double high) {
+        if (!found) {
+            found = ValueExtremes{low, high};
+            return;
+        }
+        found->minimum = std::min(found->minimum, low);
+        found->maximum = std::max(found->maximum, high);
+    };
+    scanForward(
+        first, last,
+        [&](int, std::uint64_t, const ChunkSummary &summary) {
+            take(summary.minimum, summary.maximum);
+            return ScanStep::Next;
+        },
+        [&](int, double v) {
+            take(v, v);
+            return ScanStep::Next;
+        });
+    return found;
+}
+
+void ChannelColumn::addTo(ExactSum &sum, int first, int last) const
+{
+    scanForward(
+        first, last,
+        [&](int, std::uint64_t, const ChunkSummary &summary) {
+            if (!summary.sum.isExact())
+                return ScanStep::Descend;
+            sum.add(summary.sum);
+            return ScanStep::Next;
+        },
+        [&](int, double v) {
+            sum.add(v);
+            return ScanStep::Next;
+        });
+}
+
+int ChannelColumn::countIn(int first, int last) const
+{
+    int count = 0;
+    scanForward(
+        first, last,
+        [&](int, std::uint64_t mask, const ChunkSummary &) {
+            count += bitCount(mask);
+            return ScanStep::Next;
+        },
+        [&](int, double) {
+            ++count;
+            return ScanStep::Next;
+        });
+    return count;
+}
+
+int ChannelColumn::nextPresent(int row, int last) const
+{
+    int found = last + 1;
+    scanForward(
+        row, last, [](int, std::uint64_t, const ChunkSummary &) { return ScanStep::Descend; },
+        [&](int r, double) {
+            found = r;
+            return ScanStep::Stop;
+        });
+    return found;
+}
+
+int ChannelColumn::nextAbsent(int row, int last) const
+{
+    int r = std::max(row, 0);
+    while (r <= last) {
+        const int s = segmentOf(r);
+        if (s < 0)
+            return r;
+        const Segment &segment = m_segments[static_cast<std::size_t>(s)];
+        const int local = r - segment.firstRow;
+        const auto c = static_cast<std::size_t>(local / kChunkRows);
+        if (c >= segment.chunks.size())
+            return r;
+        const int base = segment.firstRow + static_cast<int>(c) * kChunkRows;
+        const std::uint64_t absent = ~segment.chunks[c].mask & ~bitsBelow(local % kChunkRows);
+        const int segmentEnd = static_cast<std::size_t>(s) + 1 < m_segments.size()
+                                   ? m_segments[static_cast<std::size_t>(s) + 1].firstRow
+                                   : INT_MAX;
+        if (absent != 0 && base + std::countr_zero(absent) < segmentEnd)
+            return std::min(base + std::countr_zero(absent), last + 1);
+        // Every row from r to the chunk's end (or to the next segment) has a value.
+        r = absent != 0 ? segmentEnd : base + kChunkRows;
+    }
+    return last + 1;
 }
 
 } // namespace zyfo

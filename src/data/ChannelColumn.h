@@ -1,5 +1,7 @@
-// The values of one channel across the rows: a presence bitmap per 64 rows and the values packed.
+// The values of one channel across the rows, with a summary of every 64 rows for fast drawing.
 #pragma once
+
+#include "PartialSum.h"
 
 #include <algorithm>
 #include <bit>
@@ -10,16 +12,83 @@
 
 namespace zyfo {
 
+class ExactSum;
+
+// The number of bits set in `bits`. std::popcount is a library call on processors without a
+// count instruction, the baseline this program is built for.
+constexpr int bitCount(std::uint64_t bits)
+{
+    bits -= (bits >> 1) & 0x5555555555555555u;
+    bits = (bits & 0x3333333333333333u) + ((bits >> 2) & 0x3333333333333333u);
+    bits = (bits + (bits >> 4)) & 0x0F0F0F0F0F0F0F0Fu;
+    return static_cast<int>((bits * 0x0101010101010101u) >> 56);
+}
+
+// The smallest and the largest of some values.
+struct ValueExtremes
+{
+    double minimum;
+    double maximum;
+};
+
+// What a scan does after a visit.
+enum class ScanStep
+{
+    Next,    // go on after what was visited
+    Descend, // (chunks only) visit the chunk's values one by one instead
+    Stop,    // end the scan
+};
+
 // Values of one channel by row index. Rows are grouped in chunks of 64 with a presence bitmap
-// each; only present values are stored, in row order, in fixed-size blocks, so a sparse channel
-// costs little and a walk over rows reads memory in order. Values are added in row order only
-// (the last row may be written again, which replaces its value).
+// and a summary of the chunk's values (smallest, largest, exact sum), so that drawing and means
+// can take 64 rows at a time; only present values are stored, in row order, in blocks that
+// never move. Values are added in row order (the last row may be written again, which replaces
+// its value). A column is a list of segments, each with its own chunk grid: reading a file in
+// pieces joins the pieces' columns without copying a value.
 class ChannelColumn
 {
 public:
+    static constexpr int kChunkRows = 64;
+
+    struct ChunkSummary
+    {
+        double minimum;
+        double maximum;
+        PartialSum sum;
+    };
+
+    ChannelColumn() = default;
+    ChannelColumn(ChannelColumn &&) noexcept = default;
+    ChannelColumn &operator=(ChannelColumn &&) noexcept = default;
+
     // Stores `value` for `row`. Requires row >= every row stored before; storing the last stored
     // row again replaces its value.
-    void append(int row, double value);
+    void append(int row, double value)
+    {
+        // The usual case: a later row of the chunk being filled, with room in its block.
+        if (!m_segments.empty()) {
+            Segment &segment = m_segments.back();
+            const auto local = static_cast<unsigned>(row - segment.firstRow);
+            const std::size_t c = local / kChunkRows;
+            if (c + 1 == segment.chunks.size()) {
+                Chunk &chunk = segment.chunks[c];
+                const std::uint64_t rowBit = std::uint64_t{1} << (local % kChunkRows);
+                if (chunk.count != 0 && chunk.mask < rowBit && m_used < m_lastCapacity) {
+                    valuesOf(chunk)[chunk.count] = value;
+                    chunk.mask |= rowBit;
+                    ++chunk.count;
+                    ++m_used;
+                    ++m_count;
+                    ChunkSummary &summary = chunk.summary;
+                    summary.minimum = std::min(summary.minimum, value);
+                    summary.maximum = std::max(summary.maximum, value);
+                    summary.sum.add(value);
+                    return;
+                }
+            }
+        }
+        appendSlowly(row, value);
+    }
 
     // The value of `row`, or nothing when the channel has no value in that row.
     std::optional<double> value(int row) const;
@@ -30,78 +99,181 @@ public:
     // Drops the values of rows from `firstRow` on.
     void truncate(int firstRow);
 
+    // Appends the rows of `piece`, numbered from 0 there, as rows firstRow.. of this column.
+    // Requires firstRow to be above every row stored here. `piece` is left empty.
+    void appendPiece(ChannelColumn &&piece, int firstRow);
+
+    // Replaces the values of rows [first, end) by `values` (row, value pairs in row order, rows
+    // inside the range). Rows of the range that are not in `values` lose their value.
+    void rewriteRange(int first, int end, const std::vector<std::pair<int, double>> &values);
+
     // Calls f(row, value) for every value of the rows firstRow..lastRow (inclusive), in row order.
     template<class F>
     void forEach(int firstRow, int lastRow, F &&f) const;
 
+    // Scans the present values of rows first..last (inclusive), forward or backward. A chunk
+    // whose 64 rows all lie in the range is offered whole first: chunk(firstRow, mask, summary)
+    // returns Next to take it as it is, Descend to have its values visited, Stop to end. Other
+    // values are visited one by one: value(row, v) returns Next or Stop.
+    template<class ChunkVisit, class ValueVisit>
+    void scanForward(int first, int last, ChunkVisit &&chunk, ValueVisit &&value) const;
+    template<class ChunkVisit, class ValueVisit>
+    void scanBackward(int first, int last, ChunkVisit &&chunk, ValueVisit &&value) const;
+
+    // The smallest and largest value of rows first..last, nothing when there is none.
+    std::optional<ValueExtremes> extremes(int first, int last) const;
+    // Adds the values of rows first..last to `sum`, exactly.
+    void addTo(ExactSum &sum, int first, int last) const;
+    // Number of values in rows first..last.
+    int countIn(int first, int last) const;
+    // The first row in [row, last] that has a value (nextPresent) or has none (nextAbsent);
+    // last + 1 when there is no such row.
+    int nextPresent(int row, int last) const;
+    int nextAbsent(int row, int last) const;
+
 private:
-    static constexpr int kChunkShift = 6; // 64 rows per chunk
-    static constexpr std::uint32_t kBlockShift = 13;
-    static constexpr std::uint32_t kBlockSize = 1u << kBlockShift; // values per block
-    static constexpr std::uint32_t kFirstBlockReserve = 16;
+    static constexpr std::uint32_t kBlockSize = 8192; // values per full block
+    static constexpr std::uint32_t kFirstBlockSize = 16;
 
     struct Chunk
     {
-        std::uint64_t mask;  // bit i: row 64 * chunk + i has a value
-        std::uint32_t first; // index of the chunk's first value among all values
+        std::uint64_t mask = 0;  // bit i: row firstRow + 64 * chunk + i has a value
+        std::uint32_t block = 0; // where the chunk's values start
+        std::uint16_t offset = 0;
+        std::uint16_t count = 0; // values of the chunk: the bits of the mask
+        ChunkSummary summary{};
     };
 
-    static std::uint64_t bitsBelow(int bit) { return (std::uint64_t{1} << bit) - 1; }
-    double at(std::uint32_t index) const
+    struct Segment
     {
-        return m_blocks[index >> kBlockShift][index & (kBlockSize - 1)];
-    }
-    double &at(std::uint32_t index)
-    {
-        return m_blocks[index >> kBlockShift][index & (kBlockSize - 1)];
-    }
-    void pushValue(double value)
-    {
-        if (m_count == capacity())
-            makeRoom();
-        at(m_count++) = value;
-    }
-    void makeRoom();
-    std::uint32_t capacity() const
-    {
-        return m_blocks.empty() ? 0
-                                : m_firstBlockCapacity +
-                                      static_cast<std::uint32_t>(m_blocks.size() - 1) * kBlockSize;
-    }
+        // The row of the segment's first value: its chunk grid starts there. A segment holds no
+        // value at or after the next segment's first row.
+        int firstRow = 0;
+        std::vector<Chunk> chunks;
+        int endRow() const { return firstRow + static_cast<int>(chunks.size()) * kChunkRows; }
+    };
 
-    std::vector<Chunk> m_chunks;
-    // Block 0 grows by doubling up to kBlockSize values; later blocks are allocated full size
-    // and never move.
+    static std::uint64_t bitsBelow(int bit)
+    {
+        return bit >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << bit) - 1;
+    }
+    // Bits first..last of a chunk (0 <= first <= last <= 63).
+    static std::uint64_t bitsBetween(int first, int last)
+    {
+        return bitsBelow(last + 1) & ~bitsBelow(first);
+    }
+    const double *valuesOf(const Chunk &chunk) const
+    {
+        return m_blocks[chunk.block].get() + chunk.offset;
+    }
+    double *valuesOf(const Chunk &chunk) { return m_blocks[chunk.block].get() + chunk.offset; }
+
+    // The segment holding `row`, or the index of none (-1) when the row lies before them all.
+    int segmentOf(int row) const;
+    void appendSlowly(int row, double value);
+    void startChunk(Chunk &chunk);
+    void growLastBlock(std::uint32_t needed);
+    static void summarise(Chunk &chunk, const double *values);
+    void dropChunksFrom(std::size_t segment, std::size_t chunk);
+
+    std::vector<Segment> m_segments;
+    // Block 0 grows by doubling up to kBlockSize values; later blocks are allocated full size.
+    // Values of one chunk lie in one block, so a block may end unused.
     std::vector<std::unique_ptr<double[]>> m_blocks;
-    std::uint32_t m_firstBlockCapacity = 0;
+    std::vector<std::uint32_t> m_blockCapacity;
+    std::uint32_t m_lastCapacity = 0; // of the last block
+    std::uint32_t m_used = 0;         // values used in the last block
     std::uint32_t m_count = 0;
 };
 
 template<class F>
 void ChannelColumn::forEach(int firstRow, int lastRow, F &&f) const
 {
-    if (firstRow < 0)
-        firstRow = 0;
-    if (lastRow < firstRow || m_chunks.empty())
+    scanForward(
+        firstRow, lastRow,
+        [](int, std::uint64_t, const ChunkSummary &) { return ScanStep::Descend; },
+        [&](int row, double v) {
+            f(row, v);
+            return ScanStep::Next;
+        });
+}
+
+template<class ChunkVisit, class ValueVisit>
+void ChannelColumn::scanForward(int first, int last, ChunkVisit &&chunk, ValueVisit &&value) const
+{
+    first = std::max(first, 0);
+    if (last < first || m_segments.empty())
         return;
-    const std::size_t firstChunk = static_cast<std::size_t>(firstRow) >> kChunkShift;
-    const std::size_t lastChunk =
-        std::min(static_cast<std::size_t>(lastRow) >> kChunkShift, m_chunks.size() - 1);
-    for (std::size_t c = firstChunk; c <= lastChunk; ++c) {
-        const Chunk &chunk = m_chunks[c];
-        std::uint64_t mask = chunk.mask;
-        const int rowBase = static_cast<int>(c << kChunkShift);
-        std::uint32_t index = chunk.first;
-        if (c == firstChunk) {
-            index +=
-                static_cast<std::uint32_t>(std::popcount(mask & bitsBelow(firstRow - rowBase)));
-            mask &= ~bitsBelow(firstRow - rowBase);
+    int s = std::max(segmentOf(first), 0);
+    for (; s < static_cast<int>(m_segments.size()); ++s) {
+        const Segment &segment = m_segments[static_cast<std::size_t>(s)];
+        if (segment.firstRow > last)
+            return;
+        const int from = std::max(first, segment.firstRow) - segment.firstRow;
+        const int to = std::min(last, segment.endRow() - 1) - segment.firstRow;
+        if (to < from)
+            continue;
+        for (int c = from / kChunkRows; c <= to / kChunkRows; ++c) {
+            const Chunk &ch = segment.chunks[static_cast<std::size_t>(c)];
+            if (ch.mask == 0)
+                continue;
+            const int base = c * kChunkRows;
+            const int low = std::max(from - base, 0);
+            const int high = std::min(to - base, kChunkRows - 1);
+            if (low == 0 && high == kChunkRows - 1) {
+                const ScanStep step = chunk(segment.firstRow + base, ch.mask, ch.summary);
+                if (step == ScanStep::Stop)
+                    return;
+                if (step == ScanStep::Next)
+                    continue;
+            }
+            std::uint64_t mask = ch.mask & bitsBetween(low, high);
+            const double *values = valuesOf(ch) + bitCount(ch.mask & bitsBelow(low));
+            for (; mask != 0; mask &= mask - 1)
+                if (value(segment.firstRow + base + std::countr_zero(mask), *values++) ==
+                    ScanStep::Stop)
+                    return;
         }
-        if (lastRow - rowBase < 63)
-            mask &= bitsBelow(lastRow - rowBase + 1);
-        // The values of a chunk follow each other in row order.
-        for (; mask != 0; mask &= mask - 1)
-            f(rowBase + std::countr_zero(mask), at(index++));
+    }
+}
+
+template<class ChunkVisit, class ValueVisit>
+void ChannelColumn::scanBackward(int first, int last, ChunkVisit &&chunk, ValueVisit &&value) const
+{
+    first = std::max(first, 0);
+    if (last < first || m_segments.empty())
+        return;
+    for (int s = segmentOf(last); s >= 0; --s) {
+        const Segment &segment = m_segments[static_cast<std::size_t>(s)];
+        if (segment.endRow() <= first)
+            return;
+        const int from = std::max(first, segment.firstRow) - segment.firstRow;
+        const int to = std::min(last, segment.endRow() - 1) - segment.firstRow;
+        if (to < from)
+            continue;
+        for (int c = to / kChunkRows; c >= from / kChunkRows; --c) {
+            const Chunk &ch = segment.chunks[static_cast<std::size_t>(c)];
+            if (ch.mask == 0)
+                continue;
+            const int base = c * kChunkRows;
+            const int low = std::max(from - base, 0);
+            const int high = std::min(to - base, kChunkRows - 1);
+            if (low == 0 && high == kChunkRows - 1) {
+                const ScanStep step = chunk(segment.firstRow + base, ch.mask, ch.summary);
+                if (step == ScanStep::Stop)
+                    return;
+                if (step == ScanStep::Next)
+                    continue;
+            }
+            std::uint64_t mask = ch.mask & bitsBetween(low, high);
+            const double *values = valuesOf(ch) + bitCount(ch.mask & bitsBelow(high + 1));
+            while (mask != 0) {
+                const int bit = 63 - std::countl_zero(mask);
+                mask &= ~(std::uint64_t{1} << bit);
+                if (value(segment.firstRow + base + bit, *--values) == ScanStep::Stop)
+                    return;
+            }
+        }
     }
 }
 

@@ -88,6 +88,36 @@ void MeasurementFile::clearRows()
         std::vector<ChannelColumn>().swap(columns);
 }
 
+void MeasurementFile::appendPiece(MeasurementFile &&piece,
+                                  const std::array<std::vector<int>, kKindCount> &channelOf)
+{
+    const int rowBase = rowCount();
+    bool stamped = false;
+    for (RowRecord &row : piece.m_rows) {
+        stamped = stamped || row.hasStamp;
+        if (!stamped)
+            row.time = m_lastAppendedTime;
+    }
+    m_rows.insert(m_rows.end(), piece.m_rows.begin(), piece.m_rows.end());
+    if (!piece.m_rows.empty())
+        m_lastAppendedTime = m_rows.back().time;
+    for (int kind = 0; kind < kKindCount; ++kind) {
+        std::vector<ChannelColumn> &columns = m_columns[static_cast<std::size_t>(kind)];
+        std::vector<ChannelColumn> &pieceColumns = piece.m_columns[static_cast<std::size_t>(kind)];
+        const std::vector<int> &global = channelOf[static_cast<std::size_t>(kind)];
+        for (std::size_t local = 0; local < pieceColumns.size() && local < global.size(); ++local) {
+            const int channel = global[local];
+            if (channel < 0)
+                continue;
+            if (static_cast<std::size_t>(channel) >= columns.size())
+                columns.resize(static_cast<std::size_t>(channel) + 1);
+            columns[static_cast<std::size_t>(channel)].appendPiece(std::move(pieceColumns[local]),
+                                                                   rowBase);
+        }
+    }
+    piece.clearRows();
+}
+
 void MeasurementFile::sortRows(int firstNewRow)
 {
     const auto n = m_rows.size();
@@ -96,23 +126,33 @@ void MeasurementFile::sortRows(int firstNewRow)
         ++sorted;
     if (sorted >= n)
         return;
+    const auto byTime = [](const RowRecord &a, const RowRecord &b) { return a.time < b.time; };
+    const auto rows = [this](std::size_t i) {
+        return m_rows.begin() + static_cast<std::ptrdiff_t>(i);
+    };
     // Rows up to the last one not later than the earliest unsorted row keep their places.
-    const auto earliest =
-        std::min_element(m_rows.begin() + static_cast<std::ptrdiff_t>(sorted), m_rows.end(),
-                         [](const RowRecord &a, const RowRecord &b) { return a.time < b.time; })
-            ->time;
-    const auto firstMoved = std::upper_bound(
-        m_rows.begin(), m_rows.begin() + static_cast<std::ptrdiff_t>(sorted), earliest,
-        [](std::time_t t, const RowRecord &row) { return t < row.time; });
-    reorderFrom(static_cast<int>(firstMoved - m_rows.begin()));
+    const std::time_t earliest = std::min_element(rows(sorted), m_rows.end(), byTime)->time;
+    const auto firstMoved =
+        std::upper_bound(m_rows.begin(), rows(sorted), earliest,
+                         [](std::time_t t, const RowRecord &row) { return t < row.time; });
+    // So do the rows of the sorted run at the end that are not earlier than every row before it
+    // (a clock that went back for an hour moves the rows of that hour only).
+    std::size_t runStart = n - 1;
+    while (runStart > sorted && m_rows[runStart - 1].time <= m_rows[runStart].time)
+        --runStart;
+    const std::time_t latestBefore = std::max_element(firstMoved, rows(runStart), byTime)->time;
+    const auto end =
+        std::lower_bound(rows(runStart), m_rows.end(), latestBefore,
+                         [](const RowRecord &row, std::time_t t) { return row.time < t; });
+    reorderRange(static_cast<int>(firstMoved - m_rows.begin()),
+                 static_cast<int>(end - m_rows.begin()));
 }
 
-void MeasurementFile::reorderFrom(int firstRow)
+void MeasurementFile::reorderRange(int first, int end)
 {
-    const int n = rowCount();
-    const auto count = static_cast<std::size_t>(n - firstRow);
+    const auto count = static_cast<std::size_t>(end - first);
     std::vector<int> order(count);
-    std::iota(order.begin(), order.end(), firstRow);
+    std::iota(order.begin(), order.end(), first);
     std::stable_sort(order.begin(), order.end(),
                      [this](int a, int b) { return rowTime(a) < rowTime(b); });
 
@@ -120,24 +160,20 @@ void MeasurementFile::reorderFrom(int firstRow)
     std::vector<RowRecord> moved(count);
     for (std::size_t i = 0; i < count; ++i) {
         const auto from = static_cast<std::size_t>(order[i]);
-        newRow[from - static_cast<std::size_t>(firstRow)] = firstRow + static_cast<int>(i);
+        newRow[from - static_cast<std::size_t>(first)] = first + static_cast<int>(i);
         moved[i] = m_rows[from];
     }
-    std::copy(moved.begin(), moved.end(), m_rows.begin() + firstRow);
+    std::copy(moved.begin(), moved.end(), m_rows.begin() + first);
 
     std::vector<std::pair<int, double>> values;
     for (std::vector<ChannelColumn> &columns : m_columns) {
         for (ChannelColumn &channel : columns) {
             values.clear();
-            channel.forEach(firstRow, n - 1, [&](int row, double v) {
-                values.emplace_back(newRow[static_cast<std::size_t>(row - firstRow)], v);
+            channel.forEach(first, end - 1, [&](int row, double v) {
+                values.emplace_back(newRow[static_cast<std::size_t>(row - first)], v);
             });
-            if (values.empty())
-                continue;
             std::sort(values.begin(), values.end());
-            channel.truncate(firstRow);
-            for (const auto &[row, v] : values)
-                channel.append(row, v);
+            channel.rewriteRange(first, end, values);
         }
     }
 }

@@ -90,9 +90,16 @@ public:
     void storeValue(ChannelKind kind, int channel, double value);
     // Deletes every row and value.
     void clearRows();
+    // Appends the rows and values of `piece`, a stretch of the same data file read into a model
+    // of its own, after the rows held. Channel `c` of a kind in the piece is channel
+    // channelOf[kind][c] here; its values are dropped where that is -1. Rows of the piece without
+    // a stamp before its first stamped row take the time of the last row held. `piece` is left
+    // without rows.
+    void appendPiece(MeasurementFile &&piece,
+                     const std::array<std::vector<int>, kKindCount> &channelOf);
     // Sorts the rows by time, stably, after rows were appended from `firstNewRow` on. Rows that
     // arrived in order cost one comparison each; otherwise only the rows from the first one that
-    // has to move are reordered, in O(n log n).
+    // has to move to the last one that has to move are reordered, in O(n log n) of them.
     void sortRows(int firstNewRow);
 
     // --- Channel names ------------------------------------------------------------------------
@@ -179,7 +186,7 @@ private:
 
     void widenDataRangeTo(ChannelKind kind, double value);
     std::optional<std::time_t> snapEnd(std::time_t t, std::time_t &endTime, int &endRow) const;
-    void reorderFrom(int firstRow);
+    void reorderRange(int first, int end);
 
     std::vector<RowRecord> m_rows;
     std::time_t m_lastAppendedTime = -1;
