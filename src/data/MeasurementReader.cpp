@@ -1,27 +1,57 @@
 // The data file reader: a full read or a continuation from the read offset into the model.
 #include "MeasurementReader.h"
 
-#include "RecordCodec.h"
-#include "RecordParser.h"
+#include "RecordScanner.h"
+#include "RecordSink.h"
 
 #include <algorithm>
-#include <map>
-#include <tuple>
+#include <atomic>
+#include <exception>
+#include <memory>
+#include <thread>
 
 namespace zyfo {
 namespace {
 
-constexpr std::size_t kBlockSize = 2048;
-// A record is parsed once this many bytes from its start are held, or the end of the file has
-// been read; fewer trailing bytes than kTail are never parsed.
-constexpr std::size_t kLookAhead = 600;
-constexpr std::size_t kTail = 22;
-// Blocks are appended to a buffer of this size before the unparsed tail is moved to its front.
-constexpr std::size_t kBufferSize = 16 * kBlockSize;
 // Shorter files are read whole on every refresh.
 constexpr std::int64_t kShortestContinued = 2000;
+// Files from this size on are read in pieces, each about kPieceSize long, at least one for each
+// core, in parallel.
+constexpr std::int64_t kSmallestPieced = 8LL << 20;
+constexpr std::int64_t kPieceSize = 16LL << 20;
+constexpr unsigned kMostThreads = 8;
 
-using ChannelKey = std::tuple<int, int, int>; // device type, device number, kind code
+// A stretch of the file read apart from the rest, into a model of its own.
+struct Piece
+{
+    std::int64_t begin = 0;
+    std::int64_t stopAt = RecordScanner::kNoStop;
+    MeasurementFile file;
+    RecordSink sink{file, RecordSink::Ranges::Trace};
+    ScanOutcome outcome;
+};
+
+unsigned pieceThreads()
+{
+    return std::min(std::max(std::thread::hardware_concurrency(), 1u), kMostThreads);
+}
+
+// Where a full read of `length` bytes is cut into pieces; none for one pass.
+std::vector<std::int64_t> planCuts(std::int64_t length, const ReadOptions &options)
+{
+    if (!options.pieces)
+        return {};
+    if (!options.cuts.empty())
+        return options.cuts;
+    const unsigned threads = pieceThreads();
+    if (threads < 2 || length < kSmallestPieced)
+        return {};
+    const std::int64_t pieces = std::max<std::int64_t>(length / kPieceSize, threads);
+    std::vector<std::int64_t> cuts;
+    for (std::int64_t k = 1; k < pieces; ++k)
+        cuts.push_back(length / pieces * k);
+    return cuts;
+}
 
 // One call of ReadMeasurementFile.
 class MeasurementReader
@@ -32,13 +62,14 @@ public:
         , m_listener(listener)
     {}
 
-    ReadResult run(DataSource &source, bool refresh);
+    ReadResult run(DataSource &source, bool refresh, const ReadOptions &options);
 
 private:
     void startFullRead();
-    void readRecords(DataSource &source, std::int64_t startOffset);
-    void takeRecord(const ParsedRecord &record);
-    int channelOf(const ParsedEntry &entry, std::size_t position);
+    void readInOnePass(DataSource &source, std::int64_t start);
+    bool readInPieces(DataSource &source, const std::vector<std::int64_t> &cuts);
+    void scanPiece(DataSource &source, Piece &piece, bool findFirst);
+    void joinPiece(Piece &piece);
     void listChannels(bool refresh);
     void markListed();
     void emptyChannelList();
@@ -50,19 +81,11 @@ private:
     MeasurementFile &m_file;
     ReaderListener &m_listener;
     ReadResult m_result;
-    RecordParser m_parser;
-    StampConverter m_stamps;
-    std::vector<std::uint8_t> m_buffer;
     // Values stored in this call per kind and channel; a channel twice in a record counts twice.
-    std::array<std::array<int, kChannelSlots>, kKindCount> m_counts{};
-    // Channels already looked up: by entry position (records usually repeat their layout), and
-    // by device and kind code.
-    std::array<std::pair<ChannelKey, int>, RecordParser::kMaxEntries> m_byPosition;
-    std::array<bool, RecordParser::kMaxEntries> m_positionKnown{};
-    std::map<ChannelKey, int> m_known;
+    ValueCounts m_counts{};
 };
 
-ReadResult MeasurementReader::run(DataSource &source, bool refresh)
+ReadResult MeasurementReader::run(DataSource &source, bool refresh, const ReadOptions &options)
 {
     int rememberedItem = m_listener.currentItem();
     const std::int64_t length = source.length();
@@ -78,7 +101,19 @@ ReadResult MeasurementReader::run(DataSource &source, bool refresh)
     if (!continuation)
         startFullRead();
     const int firstNewRow = m_file.rowCount();
-    readRecords(source, m_file.readOffset());
+    const std::vector<std::int64_t> cuts = continuation || !source.readsAtOffsets()
+                                               ? std::vector<std::int64_t>{}
+                                               : planCuts(length, options);
+    if (cuts.empty() || !readInPieces(source, cuts)) {
+        if (!cuts.empty()) {
+            // The pieces met a read error: one pass says where reading stops.
+            m_counts = {};
+            m_result = {};
+            m_result.fullRead = true;
+            startFullRead();
+        }
+        readInOnePass(source, m_file.readOffset());
+    }
 
     m_file.sortRows(firstNewRow);
     m_file.updateDisplayRanges();
@@ -113,91 +148,120 @@ void MeasurementReader::startFullRead()
     m_file.clearRows();
 }
 
-void MeasurementReader::readRecords(DataSource &source, std::int64_t startOffset)
+void MeasurementReader::readInOnePass(DataSource &source, std::int64_t start)
 {
-    if (!source.seek(startOffset)) {
+    if (!source.seek(start)) {
         m_result.readError = true;
         return;
     }
-    std::size_t held = 0; // bytes in m_buffer
-    std::size_t p = 0;    // first byte not yet taken or skipped
-    std::int64_t bytesRead = 0;
-    bool endOfFile = false;
-    for (;;) {
-        const std::size_t keep = endOfFile ? kTail : kLookAhead;
-        while (p + keep < held) {
-            const RecordOutcome outcome = m_parser.read({m_buffer.data(), held}, p);
-            if (outcome.status == RecordStatus::Incomplete)
-                break; // more bytes decide, or at the end of the file it stays for next time
-            if (outcome.status == RecordStatus::Valid)
-                takeRecord(m_parser.record());
-            if (outcome.status == RecordStatus::Invalid || outcome.skippedBytes)
-                ++m_result.recordsSkipped;
-            p = outcome.end;
-        }
-        if (endOfFile)
-            break;
-
-        if (held + kBlockSize > m_buffer.size()) {
-            // The unparsed tail moves to the front once the buffer is full, not after every block.
-            std::copy(m_buffer.begin() + static_cast<std::ptrdiff_t>(p),
-                      m_buffer.begin() + static_cast<std::ptrdiff_t>(held), m_buffer.begin());
-            held -= p;
-            p = 0;
-            m_buffer.resize(std::max(held + kBlockSize, kBufferSize));
-        }
-        std::int64_t n = source.read(m_buffer.data() + held, kBlockSize);
-        if (n < 0) {
-            // Reading stops here, as at the end of the file; what is held stays unconsumed.
-            m_result.readError = true;
-            n = 0;
-        }
-        const auto count = static_cast<std::size_t>(std::min<std::int64_t>(n, kBlockSize));
-        negateBytes({m_buffer.data() + held, count});
-        held += count;
-        bytesRead += static_cast<std::int64_t>(count);
-        endOfFile = count == 0;
-    }
-    m_file.setReadOffset(startOffset + bytesRead - static_cast<std::int64_t>(held - p));
+    RecordSink sink(m_file, RecordSink::Ranges::Apply);
+    const ScanOutcome outcome =
+        RecordScanner().scan([&source](std::int64_t, std::uint8_t *buffer,
+                                       std::size_t size) { return source.read(buffer, size); },
+                             start, RecordScanner::kNoStop, false, sink);
+    m_file.setReadOffset(outcome.end);
+    m_counts = sink.counts();
+    m_result.rowsAdded = sink.rowsAdded();
+    m_result.recordsSkipped = outcome.recordsSkipped;
+    m_result.readError = m_result.readError || outcome.readError;
 }
 
-void MeasurementReader::takeRecord(const ParsedRecord &record)
+void MeasurementReader::scanPiece(DataSource &source, Piece &piece, bool findFirst)
 {
-    // A row without a stamp keeps its place in the file's order: it takes the time of the record
-    // taken before it (also across calls), or -1 as the first row.
-    const std::time_t time =
-        record.hasStamp ? m_stamps.toTime(record.stamp) : m_file.lastAppendedTime();
-    m_file.appendRow(time, record.hasStamp ? &record.stamp : nullptr);
-    ++m_result.rowsAdded;
-    for (std::size_t i = 0; i < static_cast<std::size_t>(record.entryCount); ++i) {
-        const ParsedEntry &entry = record.entries[i];
-        const int channel = channelOf(entry, i);
-        if (channel < 0 || !entry.value)
-            continue;
-        m_file.storeValue(entry.code.kind, channel, *entry.value);
-        m_file.widenDataRange(entry.code.kind, *entry.value);
-        ++m_counts[static_cast<std::size_t>(kindIndex(entry.code.kind))]
-                  [static_cast<std::size_t>(channel)];
-    }
+    piece.outcome = RecordScanner().scan(
+        [&source](std::int64_t offset, std::uint8_t *buffer, std::size_t size) {
+            return source.readAt(offset, buffer, size);
+        },
+        piece.begin, piece.stopAt, findFirst, piece.sink);
 }
 
-int MeasurementReader::channelOf(const ParsedEntry &entry, std::size_t position)
+bool MeasurementReader::readInPieces(DataSource &source, const std::vector<std::int64_t> &cuts)
 {
-    const ChannelKey key{entry.deviceType, entry.deviceNumber, entry.kindCode};
-    if (m_positionKnown[position] && m_byPosition[position].first == key)
-        return m_byPosition[position].second;
-    int channel = 0;
-    if (const auto known = m_known.find(key); known != m_known.end()) {
-        channel = known->second;
-    } else {
-        // -1 when the kind already holds 255 channels: the entry is then left out.
-        channel = m_file.channelNames(entry.code.kind)
-                      .add(channelName(entry.deviceType, entry.deviceNumber, entry.code));
-        m_known.emplace(key, channel);
+    std::vector<std::unique_ptr<Piece>> pieces;
+    std::int64_t begin = 0;
+    for (std::size_t i = 0; i <= cuts.size(); ++i) {
+        auto piece = std::make_unique<Piece>();
+        piece->begin = begin;
+        if (i < cuts.size()) {
+            if (cuts[i] <= begin)
+                continue;
+            piece->stopAt = cuts[i];
+        }
+        begin = piece->stopAt;
+        pieces.push_back(std::move(piece));
     }
-    m_byPosition[position] = {key, channel};
-    m_positionKnown[position] = true;
-    return channel;
+
+    // Each thread takes the next piece until none is left; the first piece starts a record
+    // chain at offset 0, every other one at the first record it finds.
+    std::atomic<std::size_t> next = 0;
+    std::vector<std::exception_ptr> failures(pieces.size());
+    auto work = [&] {
+        for (std::size_t i = next++; i < pieces.size(); i = next++) {
+            try {
+                scanPiece(source, *pieces[i], i > 0);
+            } catch (...) {
+                failures[i] = std::current_exception();
+            }
+        }
+    };
+    std::vector<std::thread> threads;
+    for (unsigned t = 1; t < std::min<std::size_t>(pieceThreads(), pieces.size()); ++t)
+        threads.emplace_back(work);
+    work();
+    for (std::thread &thread : threads)
+        thread.join();
+    for (const std::exception_ptr &failure : failures)
+        if (failure)
+            std::rethrow_exception(failure);
+    for (const auto &piece : pieces)
+        if (piece->outcome.readError)
+            return false; // one pass says where reading stopped
+
+    // A piece counts only when it starts exactly where the chain of records before it ends, and
+    // when its own name lists refused nothing; otherwise it is read again from that point.
+    std::int64_t chainEnd = 0;
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        if (i > 0 && (pieces[i]->outcome.first != chainEnd || pieces[i]->sink.refusedName())) {
+            auto again = std::make_unique<Piece>();
+            again->begin = chainEnd;
+            again->stopAt = pieces[i]->stopAt;
+            pieces[i] = std::move(again);
+            scanPiece(source, *pieces[i], false);
+            if (pieces[i]->outcome.readError)
+                return false;
+        }
+        joinPiece(*pieces[i]);
+        chainEnd = pieces[i]->outcome.end;
+        pieces[i].reset();
+    }
+    m_file.setReadOffset(chainEnd);
+    return true;
+}
+
+void MeasurementReader::joinPiece(Piece &piece)
+{
+    // The piece's channels in the order they first appear in it, which is their order of first
+    // appearance in the file after the pieces before it.
+    std::array<std::vector<int>, kKindCount> channelOf;
+    for (int kind = 0; kind < kKindCount; ++kind) {
+        const ChannelNameList &names = piece.file.channelNames(kindAt(kind));
+        for (int local = 0; local < names.count(); ++local)
+            channelOf[static_cast<std::size_t>(kind)].push_back(
+                m_file.channelNames(kindAt(kind)).add(names.name(local)));
+    }
+    for (int kind = 0; kind < kKindCount; ++kind) {
+        const std::vector<int> &global = channelOf[static_cast<std::size_t>(kind)];
+        for (std::size_t local = 0; local < global.size(); ++local)
+            if (global[local] >= 0)
+                m_counts[static_cast<std::size_t>(kind)][static_cast<std::size_t>(global[local])] +=
+                    piece.sink.counts()[static_cast<std::size_t>(kind)][local];
+    }
+    for (int slot = 0; slot < kGroupSlotCount; ++slot)
+        for (const RangeValue &seen : piece.sink.rangeTrace(slot))
+            m_file.widenDataRange(seen.kind, seen.value);
+    m_file.appendPiece(std::move(piece.file), channelOf);
+    m_result.rowsAdded += piece.sink.rowsAdded();
+    m_result.recordsSkipped += piece.outcome.recordsSkipped;
 }
 
 void MeasurementReader::listChannels(bool refresh)
@@ -288,11 +352,11 @@ void MeasurementReader::snapFromTime()
 } // namespace
 
 ReadResult ReadMeasurementFile(MeasurementFile &file, DataSource *source, ReaderListener &listener,
-                               bool refresh)
+                               bool refresh, const ReadOptions &options)
 {
     if (!source)
         return {};
-    return MeasurementReader(file, listener).run(*source, refresh);
+    return MeasurementReader(file, listener).run(*source, refresh, options);
 }
 
 } // namespace zyfo

@@ -5,6 +5,9 @@
 #include "MeasurementFile.h"
 #include "ReaderListener.h"
 
+#include <cstdint>
+#include <vector>
+
 namespace zyfo {
 
 // What one call of ReadMeasurementFile did.
@@ -16,12 +19,22 @@ struct ReadResult
     bool readError = false; // the source failed; reading stopped there (see below)
 };
 
+// How a full read may be split into pieces parsed in parallel. By default a file of 8 MiB or
+// more is cut into pieces when the source reads at offsets and the machine has two cores or
+// more; `cuts` (ascending file offsets) cuts it there instead, whatever its size. Either way the
+// result is that of one pass over the file.
+struct ReadOptions
+{
+    bool pieces = true;
+    std::vector<std::int64_t> cuts;
+};
+
 // Reads the data file into `file` and brings the listener's channel list and controls up to
 // date. refresh = false: a new file, read from its start. refresh = true: a live-update
 // re-read, which continues from the read offset unless the file is shorter than the offset or
 // than 2000 bytes, in which case it reads from the start.
 //
-// The file is read in 2048-byte blocks and decoded; records that pass their check become rows
+// The file is read and decoded; records that pass their check become rows
 // (with their channel names, value counts and data ranges); a record that fails leaves no trace
 // and a valid record inside it is found again. A record whose end is not yet in the file is
 // neither taken nor consumed: the read offset stays at its first byte. After reading, rows are
@@ -32,6 +45,6 @@ struct ReadResult
 // read so far are kept, the read offset is the first byte not taken (so the next continuation
 // tries again from there) and the result says so; a failed length on a refresh changes nothing.
 ReadResult ReadMeasurementFile(MeasurementFile &file, DataSource *source, ReaderListener &listener,
-                               bool refresh);
+                               bool refresh, const ReadOptions &options = {});
 
 } // namespace zyfo

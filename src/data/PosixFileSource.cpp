@@ -76,15 +76,33 @@ bool PosixFileSource::seek(std::int64_t offset)
     return true;
 }
 
+std::int64_t PosixFileSource::readAt(std::int64_t offset, std::uint8_t *buffer, std::size_t size)
+{
+    if (m_fd < 0 || offset < 0)
+        return -1;
+    ssize_t n = 0;
+    do
+        n = ::pread(m_fd, buffer, size, static_cast<off_t>(offset));
+    while (n < 0 && errno == EINTR);
+    return n < 0 ? -1 : static_cast<std::int64_t>(n);
+}
+
 std::int64_t PosixFileSource::read(std::uint8_t *buffer, std::size_t size)
 {
     if (m_fd < 0)
         return -1;
+    if (size >= m_buffer.size() && m_bufferStart == m_bufferEnd) {
+        // A large read goes straight into the caller's buffer.
+        const std::int64_t n = readAt(m_position, buffer, size);
+        if (n < 0) {
+            fail("read");
+            return -1;
+        }
+        m_position += n;
+        return n;
+    }
     if (m_bufferStart == m_bufferEnd) {
-        ssize_t n = 0;
-        do
-            n = ::pread(m_fd, m_buffer.data(), m_buffer.size(), static_cast<off_t>(m_position));
-        while (n < 0 && errno == EINTR);
+        const std::int64_t n = readAt(m_position, m_buffer.data(), m_buffer.size());
         if (n < 0) {
             fail("read");
             return -1;

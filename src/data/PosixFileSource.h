@@ -30,6 +30,9 @@ public:
     std::int64_t length() override;
     bool seek(std::int64_t offset) override;
     std::int64_t read(std::uint8_t *buffer, std::size_t size) override;
+    // pread: safe from several threads; a failure does not touch error().
+    bool readsAtOffsets() const override { return true; }
+    std::int64_t readAt(std::int64_t offset, std::uint8_t *buffer, std::size_t size) override;
 
 private:
     void fail(const char *what);

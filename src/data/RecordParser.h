@@ -65,10 +65,13 @@ public:
     // The record of the last Valid outcome.
     const ParsedRecord &record() const { return m_record; }
 
+    // Whether fourteen digits and "$" begin at `at`, as every record with entries begins;
+    // nothing when the bytes held end before that is known.
+    static std::optional<bool> startsCandidate(std::span<const std::uint8_t> bytes, std::size_t at);
+
 private:
     RecordOutcome parse(std::span<const std::uint8_t> bytes, std::size_t start);
     bool parseEntries(const std::uint8_t *b, std::size_t limit, std::size_t &p);
-    static std::optional<bool> startsCandidate(std::span<const std::uint8_t> bytes, std::size_t at);
 
     ParsedRecord m_record;
 };
