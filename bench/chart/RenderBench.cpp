@@ -78,38 +78,48 @@ double linesDrawn(CChartCtrl &chart)
     return static_cast<double>(recording.primitives(Primitive::Kind::Line).size());
 }
 
-void renderOnce(benchmark::State &state, int maxPoints, bool merge)
+void renderOnce(benchmark::State &state, int maxPoints, CChartCtrl::SeriesDrawing drawing)
 {
     LoadedChart &loaded = loadedChart();
     CChartCtrl &chart = loaded.chart();
     chart.settings().maxPoints = maxPoints;
-    chart.setLineMerging(merge);
+    chart.setSeriesDrawing(drawing);
     CImageDC image(kWidth, kHeight);
     for (auto _ : state)
         chart.RenderAsShown(image, {0, 0, kWidth, kHeight});
     state.counters["rows"] = static_cast<double>(chart.file().rowCount());
     state.counters["shown_channels"] = loaded.shownChannels();
     state.counters["lines"] = linesDrawn(chart);
-    chart.setLineMerging(true);
+    chart.setSeriesDrawing(CChartCtrl::SeriesDrawing::Summaries);
 }
 
+using Drawing = CChartCtrl::SeriesDrawing;
+
+// From the summaries, as the program draws.
 void RenderDrawAll(benchmark::State &state)
 {
-    renderOnce(state, 0, true);
+    renderOnce(state, 0, Drawing::Summaries);
 }
 BENCHMARK(RenderDrawAll)->Unit(benchmark::kMillisecond);
 
-void RenderDrawAllUnmerged(benchmark::State &state)
+// The same picture walked row by row: the baseline.
+void RenderDrawAllEveryRow(benchmark::State &state)
 {
-    renderOnce(state, 0, false);
+    renderOnce(state, 0, Drawing::EveryRow);
 }
-BENCHMARK(RenderDrawAllUnmerged)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(RenderDrawAllEveryRow)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void RenderMaxPoints1000(benchmark::State &state)
 {
-    renderOnce(state, 1000, true);
+    renderOnce(state, 1000, Drawing::Summaries);
 }
 BENCHMARK(RenderMaxPoints1000)->Unit(benchmark::kMillisecond);
+
+void RenderMaxPoints1000EveryRow(benchmark::State &state)
+{
+    renderOnce(state, 1000, Drawing::EveryRow);
+}
+BENCHMARK(RenderMaxPoints1000EveryRow)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 } // namespace zyfo

@@ -6,9 +6,11 @@
 #include "CPaintDC.h"
 #include "ChartLayout.h"
 #include "DefaultColors.h"
+#include "DenseSeries.h"
 #include "LegendCaption.h"
 #include "LineBatch.h"
 #include "LocaleDecimalSeparator.h"
+#include "RowSeries.h"
 #include "SegmentMapper.h"
 #include "ValueScale.h"
 
@@ -374,14 +376,6 @@ void CChartCtrl::DrawSeries(CDC &dc, const ChartLayout &layout)
     }
 }
 
-void CChartCtrl::DrawSegment(LineBatch &lines, const SegmentMapper &mapper, CPoint from, CPoint to)
-{
-    if (!mapper.canDraw())
-        return;
-    if (const std::optional<DeviceLine> line = mapper.cut(from, to))
-        lines.add(line->from, line->to);
-}
-
 void CChartCtrl::drawChannel(CDC &dc, ChannelKind kind, int channel, const ChartLayout &layout)
 {
     CPen &pen = m_pens[slot(kind, channel)];
@@ -389,87 +383,26 @@ void CChartCtrl::drawChannel(CDC &dc, ChannelKind kind, int channel, const Chart
     // Without a pen of its own the channel draws with whatever pen is selected, whose width is
     // not known here: then no line is merged.
     const LOGPEN *penShape = pen.GetSafeHandle();
-    LineBatch lines(m_mergeLines && penShape != nullptr ? penShape->lopnWidth : -1);
+    const bool merge = m_seriesDrawing != SeriesDrawing::EverySegment && penShape != nullptr;
+    LineBatch lines(merge ? penShape->lopnWidth : -1);
 
     const int first = m_file.fromRow();
     const int last = m_file.toRow();
-    const int walkedLast = std::min(last, m_file.rowCount() - 1);
     const GroupView &view = m_file.groupView(unitGroupOf(kind));
     const SegmentMapper mapper(
         layout, static_cast<long long>(last) - first,
         ValueScale(layout.plotTop(), layout.plotBottom(), view.viewMinimum, view.viewMaximum));
-    const int maxPoints = m_settings.maxPoints;
-    const long long groupSize =
-        maxPoints > 0 ? (static_cast<long long>(last) - first) / maxPoints : 0;
-    // Summed locally: stores through the member arrays would not stay in registers.
-    double sum = 0;
-    int count = 0;
-
-    // The previous vertex, if any, and the values gathered since it.
-    bool have = false;
-    CPoint vertex{};
-    double groupSum = 0;
-    long long groupCount = 0;
-
-    if (const std::optional<double> start = m_file.value(first, kind, channel)) {
-        vertex = mapper.vertex(0, *start);
-        have = true;
-        sum += *start;
-        ++count;
-    }
-
-    auto closeVertex = [&](long long offset, double value) {
-        const CPoint next = mapper.vertex(offset, value);
-        DrawSegment(lines, mapper, vertex, next);
-        vertex = next;
-        groupSum = 0;
-        groupCount = 0;
-    };
-    auto present = [&](int row, double value) {
-        sum += value;
-        ++count;
-        const long long offset = row - first;
-        if (!have) {
-            vertex = mapper.vertex(offset, value);
-            have = true;
-            return;
-        }
-        if (maxPoints <= 0) {
-            closeVertex(offset, value);
-            return;
-        }
-        ++groupCount;
-        groupSum += value;
-        if (groupCount >= groupSize || row == last)
-            closeVertex(offset, groupSum / static_cast<double>(groupCount));
-    };
-    auto absent = [&](int row) {
-        // An open group ends early at the row before the gap and the line goes on from there;
-        // with no open group the line breaks.
-        if (groupCount >= 1)
-            closeVertex(row - first - 1, groupSum / static_cast<double>(groupCount));
-        else
-            have = false;
-    };
-    // Rows from `next` up to `row` - 1 have no value. After the first of them has closed or
-    // broken the line, every further one only breaks it.
-    int next = first + 1;
-    auto gapBefore = [&](int row) {
-        if (row > next)
-            absent(next);
-        if (row > next + 1)
-            absent(next + 1);
-    };
-
-    m_file.forEachValue(kind, channel, first + 1, walkedLast, [&](int row, double value) {
-        gapBefore(row);
-        present(row, value);
-        next = row + 1;
-    });
-    gapBefore(walkedLast + 1);
+    const SeriesWindow window{
+        m_file.column(kind, channel), first, last, std::min(last, m_file.rowCount() - 1),
+        m_settings.maxPoints,         mapper};
+    SeriesMean mean;
+    if (m_seriesDrawing == SeriesDrawing::Summaries && DenseSeries::suits(window, lines))
+        DenseSeries(window, lines).draw(mean);
+    else
+        RowSeries(window, lines, m_seriesDrawing == SeriesDrawing::Summaries).draw(mean);
     lines.draw(dc);
-    m_meanSums[slot(kind, channel)] = sum;
-    m_meanCounts[slot(kind, channel)] = count;
+    m_meanSums[slot(kind, channel)] = mean.sum.value();
+    m_meanCounts[slot(kind, channel)] = mean.count;
 }
 
 // --- Time axis ---------------------------------------------------------------------------------

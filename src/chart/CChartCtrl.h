@@ -17,8 +17,6 @@
 namespace zyfo {
 
 class ChartLayout;
-class LineBatch;
-class SegmentMapper;
 
 // Owns the loaded MeasurementFile, the chart settings, one pen per channel, the two text pens
 // and the four fonts. Render draws the whole chart on any surface, with or without a window;
@@ -91,10 +89,18 @@ public:
     void CreatePrintFonts(int sx);
     CFont &printHorizontalFont() { return m_printHorizontalFont; }
 
-    // Dense series draw each pixel column's vertical lines as the few lines that cover the same
-    // pixels (on by default); off, every segment is drawn as a line of its own. The pixels are
-    // the same either way: the switch exists to compare the two.
-    void setLineMerging(bool merge) { m_mergeLines = merge; }
+    // How series are drawn. Summaries (the default): from the summaries kept beside the values,
+    // a pixel column at a time where rows are denser than pixels, with each column's vertical
+    // lines merged into the few that cover the same pixels. EveryRow: row by row, merged the
+    // same way. EverySegment: row by row, every line on its own. The pixels are the same every
+    // way (and the lines of the first two): the other two exist to check that.
+    enum class SeriesDrawing
+    {
+        Summaries,
+        EveryRow,
+        EverySegment,
+    };
+    void setSeriesDrawing(SeriesDrawing drawing) { m_seriesDrawing = drawing; }
 
     // The decimal separator of the means in the legend.
     void setDecimalSeparator(std::string separator) { m_decimalSeparator = std::move(separator); }
@@ -144,8 +150,6 @@ private:
     void DrawValueAxis(CDC &dc, UnitGroup group, const ChartLayout &layout, const Look &look);
     void DrawSeries(CDC &dc, const ChartLayout &layout);
     void drawChannel(CDC &dc, ChannelKind kind, int channel, const ChartLayout &layout);
-    // Adds the line between two vertices of a series, cut to the plot band, to `lines`.
-    void DrawSegment(LineBatch &lines, const SegmentMapper &mapper, CPoint from, CPoint to);
     void DrawTimeAxis(CDC &dc, const ChartLayout &layout, const Look &look);
     void drawTimeLabel(CDC &dc, int row, double x, const ChartLayout &layout);
     void DrawLegend(CDC &dc, const ChartLayout &layout, const Look &look);
@@ -175,7 +179,7 @@ private:
     CFont m_printHorizontalFont;
     CFont m_printVerticalFont;
     std::string m_decimalSeparator;
-    bool m_mergeLines = true;
+    SeriesDrawing m_seriesDrawing = SeriesDrawing::Summaries;
     int m_busy = 0;
 };
 

@@ -33,6 +33,19 @@ public:
             addLine(from, to);
     }
 
+    // Whether vertical lines are merged, and by which rule: a one-pixel pen merges the sets of
+    // pixels its lines set, a round-ended pen the extents of its lines.
+    bool merges() const { return m_rule != MergeRule::None; }
+    bool mergesPixels() const { return m_rule == MergeRule::Pixels; }
+
+    // Adds to column `x` of a merging batch what vertical lines there would add: with a
+    // one-pixel pen the pixel rows from..to, where from > to adds no pixel but, like a line
+    // without length, still starts the column; with a round-ended pen the extent from..to.
+    void addStretch(int x, int from, int to)
+    {
+        mergeSpan(x, {from, m_rule == MergeRule::Pixels && from > to ? from - 1 : to});
+    }
+
     // Draws the lines added since the last call with the dc's selected pen, in one call, and
     // empties the batch. The dc's current position is left as it was.
     void draw(CDC &dc);
@@ -58,8 +71,11 @@ private:
         // covers its whole extent, which a line without length adds nothing to as long as it
         // touches the others. Written without branches on the direction, which a noisy series
         // makes unpredictable.
-        const Span span{std::min(y0, y1) + m_reach * static_cast<int>(y0 >= y1),
-                        std::max(y0, y1) - m_reach * static_cast<int>(y0 < y1)};
+        mergeSpan(x, {std::min(y0, y1) + m_reach * static_cast<int>(y0 >= y1),
+                      std::max(y0, y1) - m_reach * static_cast<int>(y0 < y1)});
+    }
+    void mergeSpan(int x, const Span &span)
+    {
         // The lines of a series come as a chain, so each mostly touches the span before it.
         if (m_columnOpen && x == m_column && span.low <= m_current.high + m_reach &&
             m_current.low <= span.high + m_reach) {

@@ -2,6 +2,7 @@
 #include "SegmentMapper.h"
 
 #include "ChartLayout.h"
+#include "LineBatch.h"
 
 namespace zyfo {
 namespace {
@@ -40,6 +41,14 @@ SegmentMapper::SegmentMapper(const ChartLayout &layout, long long rowSpan, const
 {
     const int width = layout.rect().right - 2 * layout.scale() - m_plotLeft;
     m_rowPitch = rowSpan > 0 ? width / static_cast<double>(rowSpan) : width;
+}
+
+void SegmentMapper::drawSegment(LineBatch &lines, CPoint from, CPoint to) const
+{
+    if (!canDraw())
+        return;
+    if (const std::optional<DeviceLine> line = cut(from, to))
+        lines.add(line->from, line->to);
 }
 
 std::optional<DeviceLine> SegmentMapper::cutAtEdges(DeviceLine line) const
