@@ -1,4 +1,5 @@
-// Line merging: merged lines set exactly the pixels of the lines they replace, also in charts.
+// Line merging: merged lines set exactly the pixels of the lines they replace, also in charts;
+// a chart's lines written straight into the image set the pixels the painter sets.
 #include "CImageDC.h"
 #include "CPen.h"
 #include "ChartFixture.h"
@@ -54,10 +55,12 @@ TEST(LineBatchTest, RandomColumnsKeepEveryPixelAtWidths1To12)
     }
 }
 
-QImage render(CChartCtrl &chart, bool merge)
+QImage render(CChartCtrl &chart, bool merge,
+              CImageDC::LineDrawing lines = CImageDC::LineDrawing::Direct)
 {
     chart.setLineMerging(merge);
     CImageDC image(800, 400);
+    image.setLineDrawing(lines);
     chart.RenderAsShown(image, {0, 0, 800, 400});
     return image.image();
 }
@@ -92,6 +95,8 @@ TEST(DenseRenderTest, MergedLinesSetTheSamePixelsAsEverySegmentDrawnAlone)
             chart.SetMaxPoints(maxPoints);
             EXPECT_TRUE(render(chart, true) == render(chart, false))
                 << "width " << width << ", maximum points " << maxPoints;
+            EXPECT_TRUE(render(chart, true) == render(chart, true, CImageDC::LineDrawing::Painter))
+                << "direct lines, width " << width << ", maximum points " << maxPoints;
         }
     }
 }
