@@ -3,32 +3,16 @@
 
 #include "CImageDC.h"
 #include "FontResolver.h"
+#include "PainterPen.h"
+#include "ThinLineRuns.h"
 
 #include <QImage>
 #include <QPainter>
 #include <QVector>
 
-#include <algorithm>
-#include <cstdlib>
-
 namespace zyfo {
 
 namespace {
-QColor qtColor(COLORREF color)
-{
-    return QColor(GetRValue(color), GetGValue(color), GetBValue(color));
-}
-
-// Pens wider than one pixel are geometric pens with round ends and joins.
-QPen widePen(const LOGPEN &pen)
-{
-    QPen result(qtColor(pen.lopnColor));
-    result.setWidth(pen.lopnWidth);
-    result.setCapStyle(Qt::RoundCap);
-    result.setJoinStyle(Qt::RoundJoin);
-    return result;
-}
-
 QRect qtRect(const CRect &rect)
 {
     return QRect(rect.left, rect.top, rect.Width(), rect.Height());
@@ -116,46 +100,11 @@ void CPainterDC::drawLines(const std::vector<CPoint> &ends, const LOGPEN &pen)
 
 void CPainterDC::drawThinLine(CPoint from, CPoint to, const QColor &color)
 {
-    // Stepped here from the start point, which the painter cannot do: it draws a line the same
-    // way in both directions and leaves out its lower or right end, while a GDI line leaves out
-    // its own end point whichever way it runs. Pixels in a row or column are filled as one run.
-    if (from == to)
-        return;
-    const int dx = std::abs(to.x - from.x);
-    const int dy = -std::abs(to.y - from.y);
-    const int sx = from.x < to.x ? 1 : -1;
-    const int sy = from.y < to.y ? 1 : -1;
-    int error = dx + dy;
-    CPoint pixel = from;
-    CPoint runStart = from;
-    CPoint runEnd = from;
-    auto fillRun = [&] {
-        m_painter->fillRect(
-            QRect(QPoint(std::min(runStart.x, runEnd.x), std::min(runStart.y, runEnd.y)),
-                  QPoint(std::max(runStart.x, runEnd.x), std::max(runStart.y, runEnd.y))),
-            color);
-    };
-    for (;;) {
-        const int doubled = 2 * error;
-        if (doubled >= dy) {
-            error += dy;
-            pixel.x += sx;
-        }
-        if (doubled <= dx) {
-            error += dx;
-            pixel.y += sy;
-        }
-        if (pixel == to)
-            break;
-        const bool alongRow = pixel.y == runStart.y && runEnd.y == runStart.y;
-        const bool alongColumn = pixel.x == runStart.x && runEnd.x == runStart.x;
-        if (!alongRow && !alongColumn) {
-            fillRun();
-            runStart = pixel;
-        }
-        runEnd = pixel;
-    }
-    fillRun();
+    // Stepped here, which the painter cannot do; the pixels of a row or column are filled as one
+    // rectangle.
+    forEachThinLineRun(from, to, [&](int left, int top, int right, int bottom) {
+        m_painter->fillRect(QRect(QPoint(left, top), QPoint(right, bottom)), color);
+    });
 }
 
 void CPainterDC::paintPixel(int x, int y, COLORREF color)
