@@ -7,6 +7,7 @@
 #include "ChartLayout.h"
 #include "DefaultColors.h"
 #include "DenseSeries.h"
+#include "GroupedSeries.h"
 #include "LegendCaption.h"
 #include "LineBatch.h"
 #include "LocaleDecimalSeparator.h"
@@ -396,10 +397,13 @@ void CChartCtrl::drawChannel(CDC &dc, ChannelKind kind, int channel, const Chart
         m_file.column(kind, channel), first, last, std::min(last, m_file.rowCount() - 1),
         m_settings.maxPoints,         mapper};
     SeriesMean mean;
-    if (m_seriesDrawing == SeriesDrawing::Summaries && DenseSeries::suits(window, lines))
+    const bool summaries = m_seriesDrawing == SeriesDrawing::Summaries;
+    if (summaries && DenseSeries::suits(window, lines))
         DenseSeries(window, lines).draw(mean);
+    else if (summaries && GroupedSeries::suits(window))
+        GroupedSeries(window, lines).draw(mean);
     else
-        RowSeries(window, lines, m_seriesDrawing == SeriesDrawing::Summaries).draw(mean);
+        RowSeries(window, lines).draw(mean);
     lines.draw(dc);
     m_meanSums[slot(kind, channel)] = mean.sum.value();
     m_meanCounts[slot(kind, channel)] = mean.count;

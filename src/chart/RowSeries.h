@@ -1,10 +1,7 @@
 // Draws a channel's series by walking its rows one by one, as the chart defines it.
 #pragma once
 
-#include "LineBatch.h"
-#include "SeriesWindow.h"
-
-#include <cstdint>
+#include "SeriesPolyline.h"
 
 namespace zyfo {
 
@@ -12,35 +9,22 @@ namespace zyfo {
 // without a value breaks the line; with at most N points a vertex is the mean of a group of
 // (last - first) / N values, a missing value closes the open group early at the row before it
 // (the line going on across the gap), a missing value right after a vertex breaks the line and
-// the window's last row closes the open group. The lines between vertices, cut to the plot
-// band, go into the batch. With `wholeChunks`, 64 rows that all hold a value and fall inside an
-// open group are taken at once from their summary; the result is the same.
+// the window's last row closes the open group; a group still open when the rows run out is not
+// drawn.
 class RowSeries
 {
 public:
-    RowSeries(const SeriesWindow &window, LineBatch &lines, bool wholeChunks);
+    RowSeries(const SeriesWindow &window, LineBatch &lines);
 
-    // Draws the series and adds every value of the window to `mean`.
+    // Draws the series and adds every value of the window to `mean`, one by one.
     void draw(SeriesMean &mean);
 
 private:
-    ScanStep takeChunk(int firstRow, std::uint64_t mask, const PartialSum &sum);
     void present(int row, double value);
-    void absent(int row);
     void gapBefore(int row);
-    void closeVertex(long long offset, double value);
-    double groupMean() const;
 
     const SeriesWindow &m_window;
-    LineBatch &m_lines;
-    bool m_wholeChunks;
-    long long m_groupSize = 0;
-    SeriesMean *m_mean = nullptr;
-    // The previous vertex, if any, and the values gathered since it.
-    bool m_have = false;
-    CPoint m_vertex{};
-    ExactSum m_groupSum;
-    long long m_groupCount = 0;
+    SeriesPolyline m_line;
     int m_next = 0; // the row after the last one walked
 };
 

@@ -1,0 +1,63 @@
+// Draws a channel's series with at most N points a group at a time.
+#include "GroupedSeries.h"
+
+namespace zyfo {
+
+GroupedSeries::GroupedSeries(const SeriesWindow &window, LineBatch &lines)
+    : m_window(window)
+    , m_values(*window.values)
+    , m_line(window, lines)
+{}
+
+bool GroupedSeries::suits(const SeriesWindow &window)
+{
+    return window.values != nullptr && window.maxPoints > 0 &&
+           (static_cast<long long>(window.last) - window.first) / window.maxPoints >=
+               ChannelColumn::kChunkRows;
+}
+
+void GroupedSeries::draw(SeriesMean &mean)
+{
+    const int first = m_window.first;
+    const int walkedLast = m_window.walkedLast;
+    m_values.addTo(mean.sum, first, walkedLast);
+    mean.count += m_values.countIn(first, walkedLast);
+
+    int next = first; // the first row not yet taken
+    while (next <= walkedLast) {
+        if (!m_line.hasVertex()) {
+            // The next value starts a line.
+            next = m_values.nextPresent(next, walkedLast);
+            if (next > walkedLast)
+                return;
+            m_line.start(next, *m_values.value(next));
+            ++next;
+            continue;
+        }
+        // Rows next..gap - 1 hold values; the group is full at row `full`.
+        const int gap = m_values.nextAbsent(next, walkedLast);
+        const long long full = next + (m_line.groupSize() - m_line.groupCount()) - 1;
+        const long long closing = std::min<long long>(full, m_window.last);
+        if (closing < gap) {
+            const int row = static_cast<int>(closing);
+            m_line.gatherRun(m_values, next, row);
+            m_line.closeGroupAt(row);
+            next = row + 1;
+            continue;
+        }
+        if (gap > next)
+            m_line.gatherRun(m_values, next, gap - 1);
+        if (gap > walkedLast)
+            return; // the rows ran out: the open group is not drawn
+        // The first row without a value closes the group or breaks the line, a second one
+        // breaks it.
+        m_line.absent(gap);
+        next = gap + 1;
+        if (next <= walkedLast && !m_values.value(next)) {
+            m_line.absent(next);
+            ++next;
+        }
+    }
+}
+
+} // namespace zyfo
