@@ -273,18 +273,40 @@ std::optional<ValueExtremes> ChannelColumn::extremes(int first, int last) const
 
 void ChannelColumn::addTo(ExactSum &sum, int first, int last) const
 {
-    scanForward(
-        first, last,
-        [&](int, std::uint64_t, const ChunkSummary &summary) {
-            if (!summary.sum.isExact())
-                return ScanStep::Descend;
-            sum.add(summary.sum);
-            return ScanStep::Next;
-        },
-        [&](int, double v) {
-            sum.add(v);
-            return ScanStep::Next;
-        });
+    // Where a range takes more than half of a chunk, the chunk's sum less the values it leaves
+    // out is the shorter way to the same exact sum.
+    first = std::max(first, 0);
+    if (last < first || m_segments.empty())
+        return;
+    for (int s = std::max(segmentOf(first), 0); s < static_cast<int>(m_segments.size()); ++s) {
+        const Segment &segment = m_segments[static_cast<std::size_t>(s)];
+        if (segment.firstRow > last)
+            return;
+        const int from = std::max(first, segment.firstRow) - segment.firstRow;
+        const int to = std::min(last, segment.endRow() - 1) - segment.firstRow;
+        for (int c = from / kChunkRows; c <= to / kChunkRows && from <= to; ++c) {
+            const Chunk &chunk = segment.chunks[static_cast<std::size_t>(c)];
+            if (chunk.count == 0)
+                continue;
+            const int base = c * kChunkRows;
+            const int low = std::max(from - base, 0);
+            const int high = std::min(to - base, kChunkRows - 1);
+            // The values of the rows low..high follow each other.
+            const double *values = valuesOf(chunk);
+            const int begin = bitCount(chunk.mask & bitsBelow(low));
+            const int end = begin + bitCount(chunk.mask & bitsBetween(low, high));
+            if (!chunk.summary.sum.isExact() || 2 * (end - begin) <= chunk.count) {
+                for (int i = begin; i < end; ++i)
+                    sum.add(values[i]);
+                continue;
+            }
+            sum.add(chunk.summary.sum);
+            for (int i = 0; i < begin; ++i)
+                sum.add(-values[i]);
+            for (int i = end; i < chunk.count; ++i)
+                sum.add(-values[i]);
+        }
+    }
 }
 
 int ChannelColumn::countIn(int first, int last) const

@@ -68,8 +68,10 @@ private:
     void startFullRead();
     void readInOnePass(DataSource &source, std::int64_t start);
     bool readInPieces(DataSource &source, const std::vector<std::int64_t> &cuts);
-    void scanPiece(DataSource &source, Piece &piece, bool findFirst);
-    void joinPiece(Piece &piece);
+    void scanPiece(DataSource &source, Piece &piece);
+    bool continuePass(DataSource &source, std::int64_t &chainEnd, std::int64_t stopAt);
+    // Joins the piece to the file; false, changing nothing, when its names do not all fit.
+    bool joinPiece(Piece &piece);
     void listChannels(bool refresh);
     void markListed();
     void emptyChannelList();
@@ -166,13 +168,13 @@ void MeasurementReader::readInOnePass(DataSource &source, std::int64_t start)
     m_result.readError = m_result.readError || outcome.readError;
 }
 
-void MeasurementReader::scanPiece(DataSource &source, Piece &piece, bool findFirst)
+void MeasurementReader::scanPiece(DataSource &source, Piece &piece)
 {
     piece.outcome = RecordScanner().scan(
         [&source](std::int64_t offset, std::uint8_t *buffer, std::size_t size) {
             return source.readAt(offset, buffer, size);
         },
-        piece.begin, piece.stopAt, findFirst, piece.sink);
+        piece.begin, piece.stopAt, piece.begin > 0, piece.sink);
 }
 
 bool MeasurementReader::readInPieces(DataSource &source, const std::vector<std::int64_t> &cuts)
@@ -198,7 +200,7 @@ bool MeasurementReader::readInPieces(DataSource &source, const std::vector<std::
     auto work = [&] {
         for (std::size_t i = next++; i < pieces.size(); i = next++) {
             try {
-                scanPiece(source, *pieces[i], i > 0);
+                scanPiece(source, *pieces[i]);
             } catch (...) {
                 failures[i] = std::current_exception();
             }
@@ -217,29 +219,55 @@ bool MeasurementReader::readInPieces(DataSource &source, const std::vector<std::
         if (piece->outcome.readError)
             return false; // one pass says where reading stopped
 
-    // A piece counts only when it starts exactly where the chain of records before it ends, and
-    // when its own name lists refused nothing; otherwise it is read again from that point.
+    // A piece counts only when it starts exactly where the chain of records before it ends and
+    // when neither its own name lists nor the file's refuse one of its names (the ranges it
+    // traced would then hold values one pass leaves out); otherwise its stretch is read on from
+    // that point into the file itself, as one pass would.
     std::int64_t chainEnd = 0;
     for (std::size_t i = 0; i < pieces.size(); ++i) {
-        if (i > 0 && (pieces[i]->outcome.first != chainEnd || pieces[i]->sink.refusedName())) {
-            auto again = std::make_unique<Piece>();
-            again->begin = chainEnd;
-            again->stopAt = pieces[i]->stopAt;
-            pieces[i] = std::move(again);
-            scanPiece(source, *pieces[i], false);
-            if (pieces[i]->outcome.readError)
-                return false;
-        }
-        joinPiece(*pieces[i]);
-        chainEnd = pieces[i]->outcome.end;
+        Piece &piece = *pieces[i];
+        const bool startsChain = i == 0 || piece.outcome.first == chainEnd;
+        if (startsChain && !piece.sink.refusedName() && joinPiece(piece))
+            chainEnd = piece.outcome.end;
+        else if (!continuePass(source, chainEnd, piece.stopAt))
+            return false;
         pieces[i].reset();
     }
     m_file.setReadOffset(chainEnd);
     return true;
 }
 
-void MeasurementReader::joinPiece(Piece &piece)
+bool MeasurementReader::continuePass(DataSource &source, std::int64_t &chainEnd,
+                                     std::int64_t stopAt)
 {
+    RecordSink sink(m_file, RecordSink::Ranges::Apply);
+    const ScanOutcome outcome = RecordScanner().scan(
+        [&source](std::int64_t offset, std::uint8_t *buffer, std::size_t size) {
+            return source.readAt(offset, buffer, size);
+        },
+        chainEnd, stopAt, false, sink);
+    if (outcome.readError)
+        return false;
+    for (std::size_t kind = 0; kind < m_counts.size(); ++kind)
+        for (std::size_t channel = 0; channel < m_counts[kind].size(); ++channel)
+            m_counts[kind][channel] += sink.counts()[kind][channel];
+    m_result.rowsAdded += sink.rowsAdded();
+    m_result.recordsSkipped += outcome.recordsSkipped;
+    chainEnd = outcome.end;
+    return true;
+}
+
+bool MeasurementReader::joinPiece(Piece &piece)
+{
+    for (int kind = 0; kind < kKindCount; ++kind) {
+        const ChannelNameList &names = piece.file.channelNames(kindAt(kind));
+        const ChannelNameList &known = m_file.channelNames(kindAt(kind));
+        int added = 0;
+        for (int local = 0; local < names.count(); ++local)
+            added += known.find(names.name(local)) < 0 ? 1 : 0;
+        if (known.count() + added > kMaxChannelsPerKind)
+            return false;
+    }
     // The piece's channels in the order they first appear in it, which is their order of first
     // appearance in the file after the pieces before it.
     std::array<std::vector<int>, kKindCount> channelOf;
@@ -262,6 +290,7 @@ void MeasurementReader::joinPiece(Piece &piece)
     m_file.appendPiece(std::move(piece.file), channelOf);
     m_result.rowsAdded += piece.sink.rowsAdded();
     m_result.recordsSkipped += piece.outcome.recordsSkipped;
+    return true;
 }
 
 void MeasurementReader::listChannels(bool refresh)

@@ -238,6 +238,39 @@ TEST(Reader, ContinuationAfterAnyCutEqualsAFullRead)
     }
 }
 
+TEST(Reader, PiecesReadInParallelEqualOnePassWhereverTheFileIsCut)
+{
+    // Damage, a record without a stamp and a clock that goes back, 300 channel names of one
+    // kind (a piece with 255 of its own refuses names one pass would take) and a torn end.
+    std::string noStamp = stampAt(11, 0);
+    noStamp[3] = '\0';
+    std::string names;
+    for (int device = 0; device < 300; ++device)
+        names += record(stampAt(12, device / 60, device % 60), {{14, device, 25, "1"}});
+    std::string bytes = minuteRecords(80) + record(stampAt(9, 0), {{4, 2, 25, "-3"}}) +
+                        record(noStamp, {{4, 2, 25, "4"}}) + minuteRecords(60, 20) + names +
+                        minuteRecords(40, 200);
+    bytes.insert(2345, stored("garbage 20061205101000$4,1,25,1,0$@"));
+    bytes[5000] = 'x';
+    bytes.resize(bytes.size() - 5);
+    LoadedFile whole(bytes);
+    const ReadResult once = whole.open();
+    for (std::size_t cut = 1; cut < bytes.size(); cut += 263) {
+        for (const std::vector<std::int64_t> &cuts :
+             {std::vector<std::int64_t>{static_cast<std::int64_t>(cut)},
+              {static_cast<std::int64_t>(cut / 3), static_cast<std::int64_t>(cut / 3 + 17),
+               static_cast<std::int64_t>(cut)}}) {
+            LoadedFile pieces(bytes);
+            pieces.source.setReadsAtOffsets(true);
+            const ReadResult read = ReadMeasurementFile(pieces.file, &pieces.source,
+                                                        pieces.listener, false, {true, cuts});
+            ASSERT_EQ(pieces.text(), whole.text()) << cut;
+            EXPECT_EQ(read.rowsAdded, once.rowsAdded);
+            EXPECT_EQ(read.recordsSkipped, once.recordsSkipped) << cut;
+        }
+    }
+}
+
 TEST(Reader, ShortReadsAndReadErrorsLoseNothing)
 {
     const std::string bytes = minuteRecords(100);

@@ -3,6 +3,7 @@
 
 #include "GrowingFileCheck.h"
 #include "ParserCheck.h"
+#include "PiecesCheck.h"
 #include "ReaderCheck.h"
 
 #include <array>
@@ -17,10 +18,11 @@ struct FuzzCheck
     std::string (*check)(std::span<const std::uint8_t> input);
 };
 
-inline constexpr std::array<FuzzCheck, 3> kFuzzChecks = {{
+inline constexpr std::array<FuzzCheck, 4> kFuzzChecks = {{
     {"parser", checkRecordParser},
     {"reader", checkReader},
     {"growing", checkGrowingFile},
+    {"pieces", checkPieces},
 }};
 
 // The check called `name`, or null.

@@ -1,6 +1,7 @@
 // zyfo-fuzz-seeds: writes the seed inputs of the fuzz checks: generated and hand-made files.
 #include "Generator.h"
 #include "GrowingFileCheck.h"
+#include "PiecesCheck.h"
 #include "RecordText.h"
 
 #include <array>
@@ -144,6 +145,17 @@ std::string growing(const std::string &decoded, std::uint64_t variant)
     return growingFileInput(decoded, plans[variant % plans.size()]);
 }
 
+// Cuts of the file read in pieces: one, a few close together, damage at some.
+std::string pieces(const std::string &decoded, std::uint64_t variant)
+{
+    const std::array<std::vector<PieceCut>, 3> plans = {{
+        {{0.5, false}},
+        {{0.2, false}, {0.201, true}, {0.6, false}, {0.9, true}},
+        {{0.05, true}, {0.3, false}, {0.31, false}, {0.32, false}, {0.7, true}, {0.999, false}},
+    }};
+    return piecesInput(decoded, plans[variant % plans.size()]);
+}
+
 void write(const fs::path &path, const std::string &bytes)
 {
     std::ofstream out(path, std::ios::binary);
@@ -160,13 +172,13 @@ int main(int argc, char **argv)
     using namespace zyfo;
     if (argc != 2) {
         std::cerr << "usage: zyfo-fuzz-seeds FOLDER\n"
-                     "Writes the seeds of the fuzz checks into FOLDER/parser, FOLDER/reader and "
-                     "FOLDER/growing.\n";
+                     "Writes the seeds of the fuzz checks into FOLDER/parser, FOLDER/reader, "
+                     "FOLDER/growing and FOLDER/pieces.\n";
         return 2;
     }
     try {
         const fs::path root = argv[1];
-        for (const char *check : {"parser", "reader", "growing"})
+        for (const char *check : {"parser", "reader", "growing", "pieces"})
             fs::create_directories(root / check);
         std::vector<Seed> seeds = handMade();
         for (Seed &seed : fromGenerator())
@@ -175,7 +187,8 @@ int main(int argc, char **argv)
         for (const auto &[name, decoded] : seeds) {
             write(root / "parser" / name, decoded);
             write(root / "reader" / name, decoded);
-            write(root / "growing" / name, growing(decoded, variant++));
+            write(root / "growing" / name, growing(decoded, variant));
+            write(root / "pieces" / name, pieces(decoded, variant++));
         }
     } catch (const std::exception &e) {
         std::cerr << "zyfo-fuzz-seeds: " << e.what() << "\n";
