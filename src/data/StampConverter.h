@@ -1,6 +1,8 @@
 // Time stamps of records: the 14-character local stamp, its texts and its time value.
 #pragma once
 
+#include "ZoneOffsetCache.h"
+
 #include <array>
 #include <cstdint>
 #include <ctime>
@@ -25,32 +27,28 @@ std::string dateText(const Stamp &stamp);
 // "hh:mm:ss" made from stamp characters 9 to 14 as they stand.
 std::string timeText(const Stamp &stamp);
 
-// Converts stamps to time values the way mktime does for a local time with tm_isdst = -1, under
-// the time zone in force when the converter was made; a local time that the clocks pass twice
-// is its first moment and one they skip is read as standard time, whatever was converted before.
-// Each digit's value is its character code (a signed byte) minus 48, without a digit check; fields
-// out of range are normalised by mktime (month 13 is January of the next year). The result is -1
-// when mktime cannot represent the moment. Conversions are cached per local hour, so one converter
-// must not outlive a change of TZ; make one per reading pass.
+// Converts stamps to time values as mktime does for a local time with tm_isdst = -1, under the
+// time zone in force when the converter was made, without a C library call per stamp. Each
+// digit's value is its character code (a signed byte) minus 48, without a digit check. Fields out
+// of range are normalised as mktime normalises them: month 13 is January of the next year, and
+// days, hours, minutes and seconds add up; like mktime, the zone's offset is that of the time
+// with its second held to 0..59, the seconds beyond added afterwards. A local time that the clocks
+// pass twice is its first moment (summer time where they go back in autumn), and one they skip is
+// read as standard time, whatever was converted before: the answers mktime gives when it is
+// called minute by minute in order (on its own it settles these by its previous call). Years of
+// four characters stay within 200000 years of now, whose moments a 64-bit time value and mktime
+// both represent, so there is no failure value; -1 is 1969-12-31 23:59:59 UTC.
+//
+// The converter keeps a cache of the zone's offsets (ZoneOffsetCache.h), filled through
+// thread-safe C library calls when a stamp falls outside it: make one per reading pass and per
+// thread, and never let one outlive a change of TZ.
 class StampConverter
 {
 public:
     std::time_t toTime(const Stamp &stamp);
 
 private:
-    struct Fields
-    {
-        int year, month, day, hour, minute, second;
-    };
-    static Fields fieldsOf(const Stamp &stamp);
-    static std::time_t localTime(const Fields &fields, int minute, int second);
-
-    // The hour of the last conversion: the time of its minute 0 second 0 and whether the hour
-    // runs evenly (no clock change inside it), so that minutes and seconds can be added.
-    bool m_haveHour = false;
-    int m_year = 0, m_month = 0, m_day = 0, m_hour = 0;
-    std::time_t m_hourStart = 0;
-    bool m_hourIsEven = false;
+    ZoneOffsetCache m_offsets;
 };
 
 } // namespace zyfo
