@@ -70,35 +70,6 @@ constexpr std::array<double, 16> kPowersOfTen = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5
                                                  1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
 constexpr int kExactDigits = 15;
 
-// A field made only of an optional "-", up to 15 digits and an optional "." among them, is
-// converted here: the digits as an integer are exact in a double, and so is the power of ten,
-// so one division gives the correctly rounded value, the same as the general conversion.
-bool simpleDecimal(const std::uint8_t *p, const std::uint8_t *end, double &value)
-{
-    const bool negative = p < end && *p == '-';
-    if (negative)
-        ++p;
-    const std::uint8_t *const first = p;
-    std::uint64_t digits = 0;
-    for (; p < end && isDigit(*p); ++p)
-        digits = digits * 10 + (*p - '0');
-    std::ptrdiff_t count = p - first;
-    std::ptrdiff_t fraction = 0;
-    if (p < end && *p == '.') {
-        const std::uint8_t *const point = ++p;
-        for (; p < end && isDigit(*p); ++p)
-            digits = digits * 10 + (*p - '0');
-        fraction = p - point;
-        count += fraction;
-    }
-    if (p != end || count == 0 || count > kExactDigits)
-        return false;
-    value = static_cast<double>(digits) / kPowersOfTen[static_cast<std::size_t>(fraction)];
-    if (negative)
-        value = -value;
-    return true;
-}
-
 } // namespace
 
 int fieldToInt(const std::uint8_t *begin, const std::uint8_t *end)
@@ -118,11 +89,40 @@ int fieldToInt(const std::uint8_t *begin, const std::uint8_t *end)
     return static_cast<int>(std::min(value, static_cast<long long>(INT_MAX)));
 }
 
+const std::uint8_t *scanSimpleDecimal(const std::uint8_t *p, const std::uint8_t *end,
+                                      double &value)
+{
+    // The digits as an integer are exact in a double, and so is the power of ten, so one
+    // division gives the correctly rounded value, the same as the general conversion.
+    const bool negative = p < end && *p == '-';
+    if (negative)
+        ++p;
+    const std::uint8_t *const first = p;
+    std::uint64_t digits = 0;
+    for (; p < end && isDigit(*p); ++p)
+        digits = digits * 10 + (*p - '0');
+    std::ptrdiff_t count = p - first;
+    std::ptrdiff_t fraction = 0;
+    if (p < end && *p == '.') {
+        const std::uint8_t *const point = ++p;
+        for (; p < end && isDigit(*p); ++p)
+            digits = digits * 10 + (*p - '0');
+        fraction = p - point;
+        count += fraction;
+    }
+    if (count == 0 || count > kExactDigits)
+        return nullptr;
+    value = static_cast<double>(digits) / kPowersOfTen[static_cast<std::size_t>(fraction)];
+    if (negative)
+        value = -value;
+    return p;
+}
+
 std::optional<double> fieldToValue(const std::uint8_t *begin, const std::uint8_t *end)
 {
     if (begin < end && *begin == '?')
         return std::nullopt;
-    if (double simple = 0.0; simpleDecimal(begin, end, simple))
+    if (double simple = 0.0; scanSimpleDecimal(begin, end, simple) == end)
         return simple;
     const std::uint8_t *p = skipSpace(begin, end);
     bool negative = false;

@@ -11,6 +11,13 @@ namespace zyfo {
 // INT_MIN / INT_MAX instead of overflowing.
 int fieldToInt(const std::uint8_t *begin, const std::uint8_t *end);
 
+// The usual value field, converted while it is scanned: an optional "-" and 1 to 15 digits with
+// at most one "." among them, from `p` up to the first byte that does not fit (or `end`).
+// Returns where the number stops, with its value in `value`; nullptr for a text of another
+// shape, which fieldToValue reads.
+const std::uint8_t *scanSimpleDecimal(const std::uint8_t *p, const std::uint8_t *end,
+                                      double &value);
+
 // A value field: leading white space, an optional sign, digits with an optional "." and an
 // optional exponent, stopping at the first byte that does not fit; "." is the decimal point
 // whatever the locale. A field that does not begin with a number gives 0, one too small for a

@@ -131,7 +131,14 @@ bool RecordParser::parseEntries(const std::uint8_t *b, std::size_t limit, std::s
         const std::size_t end2 = scanIntField(b, end1 + 1, limit, ',', number);
         const std::size_t end3 =
             end2 == kBeyond ? kBeyond : scanIntField(b, end2 + 1, limit, ',', kindCode);
-        const std::size_t end4 = end3 == kBeyond ? kBeyond : findByte(b, end3 + 1, limit, ',');
+        // The usual value is converted while it is scanned; another shape is read in full.
+        double simple = 0.0;
+        const std::uint8_t *simpleEnd =
+            end3 == kBeyond ? nullptr : scanSimpleDecimal(b + end3 + 1, b + limit, simple);
+        const bool isSimple = simpleEnd != nullptr && simpleEnd < b + limit && *simpleEnd == ',';
+        const std::size_t end4 = isSimple          ? static_cast<std::size_t>(simpleEnd - b)
+                                 : end3 == kBeyond ? kBeyond
+                                                   : findByte(b, end3 + 1, limit, ',');
         const std::size_t end5 = end4 == kBeyond ? kBeyond : findByte(b, end4 + 1, limit, '$');
         if (end5 == kBeyond)
             return false;
@@ -145,7 +152,7 @@ bool RecordParser::parseEntries(const std::uint8_t *b, std::size_t limit, std::s
         entry.deviceNumber = number;
         entry.kindCode = kindCode;
         entry.code = *code;
-        entry.value = fieldToValue(b + end3 + 1, b + end4);
+        entry.value = isSimple ? std::optional(simple) : fieldToValue(b + end3 + 1, b + end4);
         if (entry.value && code->factor != 1.0)
             *entry.value *= code->factor;
 
