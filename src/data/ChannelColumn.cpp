@@ -183,9 +183,8 @@ void ChannelColumn::appendPiece(ChannelColumn &&piece, int firstRow)
 void ChannelColumn::rewriteRange(int first, int end,
                                  const std::vector<std::pair<int, double>> &values)
 {
-    // The chunks the range touches, in row order, with their presence after the rewrite. When
-    // no chunk changes its number of values, the new values go where the old ones were;
-    // otherwise the rows from `first` on are stored again.
+    // The chunks the range touches, in row order, with their presence after the rewrite. Where
+    // their values cannot be rewritten in place, the rows from `first` on are stored again.
     struct Touched
     {
         Chunk *chunk;
@@ -220,24 +219,50 @@ void ChannelColumn::rewriteRange(int first, int end,
         }
         t->mask |= std::uint64_t{1} << (entry.first - t->base);
     }
-    for (const Touched &chunk : touched)
-        inPlace = inPlace && bitCount(chunk.mask) == bitCount(chunk.chunk->mask);
-
-    if (inPlace) {
+    // The touched chunks' values lie one after the other in one block; as the range keeps its
+    // number of values they are written there again, each chunk starting where the values of
+    // the ones before it end.
+    const Chunk *previous = nullptr;
+    for (const Touched &chunk : touched) {
+        if (chunk.chunk->count == 0)
+            continue;
+        inPlace = inPlace && (previous == nullptr ||
+                              (chunk.chunk->block == previous->block &&
+                               chunk.chunk->offset == previous->offset + previous->count));
+        previous = chunk.chunk;
+    }
+    if (inPlace && previous != nullptr) {
+        std::vector<double> merged;
         auto next = values.begin();
         for (const Touched &chunk : touched) {
-            chunk.chunk->mask = chunk.mask;
-            if (chunk.mask == 0) {
-                chunk.chunk->count = 0;
-                continue;
+            const double *old = valuesOf(*chunk.chunk);
+            for (std::uint64_t mask = chunk.mask; mask != 0; mask &= mask - 1) {
+                const int row = chunk.base + std::countr_zero(mask);
+                if (row >= first && row < end)
+                    merged.push_back((next++)->second);
+                else
+                    merged.push_back(
+                        old[bitCount(chunk.chunk->mask & bitsBelow(row - chunk.base))]);
             }
-            double *slots = valuesOf(*chunk.chunk);
-            for (; next != values.end() && next->first < chunk.base + kChunkRows; ++next)
-                slots[bitCount(chunk.mask & bitsBelow(next->first - chunk.base))] = next->second;
-            summarise(*chunk.chunk, slots);
+        }
+        const Chunk *start = nullptr;
+        for (const Touched &chunk : touched)
+            if (start == nullptr && chunk.chunk->count != 0)
+                start = chunk.chunk;
+        const std::uint32_t block = start->block;
+        std::uint32_t offset = start->offset;
+        std::copy(merged.begin(), merged.end(), m_blocks[block].get() + offset);
+        for (const Touched &chunk : touched) {
+            chunk.chunk->mask = chunk.mask;
+            chunk.chunk->block = block;
+            chunk.chunk->offset = static_cast<std::uint16_t>(offset);
+            summarise(*chunk.chunk, valuesOf(*chunk.chunk));
+            offset += chunk.chunk->count;
         }
         return;
     }
+    if (inPlace && values.empty())
+        return; // no values in the range, before or after
     std::vector<std::pair<int, double>> after;
     forEach(end, INT_MAX, [&](int row, double v) { after.emplace_back(row, v); });
     truncate(first);
