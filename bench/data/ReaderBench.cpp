@@ -1,45 +1,51 @@
-// Benchmarks of the data file reader on a 200 MB generated file with 35 entries a record:
-// full read speed, memory per stored value, and a continuation after one appended record.
+// Benchmarks of the data file reader: a full read of a 200 MB file of 35 entries a record and of
+// 1,000,000 records of 6 entries, under Europe/Warsaw and UTC, each beside md5sum of the same
+// file in the same iteration; memory per stored value; a continuation after one record.
 #include "FileGeneration.h"
 #include "MeasurementReader.h"
 #include "MemoryReaderListener.h"
 #include "PosixFileSource.h"
+#include "TimeZoneGuard.h"
 
 #include <benchmark/benchmark.h>
 
 #include <array>
 #include <chrono>
 #include <cstdio>
+#include <fcntl.h>
 #include <filesystem>
+#include <map>
 #include <memory>
+#include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+extern char **environ;
+
 namespace zyfo {
 namespace {
 
-constexpr std::int64_t kFileBytes = 200LL * 1024 * 1024;
-constexpr int kEntries = 35;
+using Clock = std::chrono::steady_clock;
 
-// The generated file, made once per run and removed at exit, with the generator that made it,
+// A generated file, made once per run and removed at exit, with the generator that made it,
 // positioned after its last record so that records can be appended like a running logger.
-class BigFile
+class GeneratedFile
 {
 public:
-    BigFile()
+    GeneratedFile(const std::string &name, int entries, GenerationLimit limits)
         : m_path((std::filesystem::temp_directory_path() /
-                  ("zyfo-reader-bench-" + std::to_string(::getpid()) + ".zyd"))
+                  ("zyfo-reader-bench-" + name + "-" + std::to_string(::getpid()) + ".zyd"))
                      .string())
-        , m_generator(options())
+        , m_generator(options(entries))
     {
-        const GenerationResult result = generateFile(m_generator, m_path, {-1, kFileBytes}, false);
+        const GenerationResult result = generateFile(m_generator, m_path, limits, false);
         if (!result.ok)
             std::fprintf(stderr, "cannot make the data file: %s\n", result.error.c_str());
     }
-    ~BigFile() { std::filesystem::remove(m_path); }
-    BigFile(const BigFile &) = delete;
-    BigFile &operator=(const BigFile &) = delete;
+    ~GeneratedFile() { std::filesystem::remove(m_path); }
+    GeneratedFile(const GeneratedFile &) = delete;
+    GeneratedFile &operator=(const GeneratedFile &) = delete;
 
     const std::string &path() const { return m_path; }
     std::int64_t bytes() const
@@ -49,10 +55,10 @@ public:
     bool appendRecord() { return generateFile(m_generator, m_path, {1, -1}, true).ok; }
 
 private:
-    static GeneratorOptions options()
+    static GeneratorOptions options(int entries)
     {
         GeneratorOptions options;
-        options.entries = kEntries;
+        options.entries = entries;
         return options;
     }
 
@@ -60,9 +66,15 @@ private:
     Generator m_generator;
 };
 
-BigFile &bigFile()
+// `zydgen --entries 35 --size 200M` and `zydgen --entries 6 --records 1000000`.
+GeneratedFile &bigFile()
 {
-    static BigFile file;
+    static GeneratedFile file("35x200M", 35, {-1, 200LL * 1024 * 1024});
+    return file;
+}
+GeneratedFile &shortRecords()
+{
+    static GeneratedFile file("6x1M", 6, {1'000'000, -1});
     return file;
 }
 
@@ -75,6 +87,88 @@ struct Loaded
 
     ReadResult read(bool refresh) { return ReadMeasurementFile(data, &source, listener, refresh); }
 };
+
+// Seconds md5sum takes over `path`, run as a child process; -1 when it cannot run.
+double md5sumSeconds(const std::string &path)
+{
+    const Clock::time_point start = Clock::now();
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    std::string program = "md5sum";
+    std::string argument = path;
+    char *argv[] = {program.data(), argument.data(), nullptr};
+    pid_t child = 0;
+    const int spawned = posix_spawnp(&child, "md5sum", &actions, nullptr, argv, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    int status = 0;
+    if (spawned != 0 || ::waitpid(child, &status, 0) != child || status != 0)
+        return -1;
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// A full read of `file` under `zone`, timed, each iteration beside md5sum of the same file; the
+// counters give both times and their ratio.
+void fullRead(benchmark::State &state, GeneratedFile &file, const char *zone)
+{
+    TimeZoneGuard guard(zone);
+    double readSeconds = 0;
+    double md5Seconds = 0;
+    std::int64_t rows = 0;
+    for (auto _ : state) {
+        const double md5 = md5sumSeconds(file.path());
+        if (md5 < 0) {
+            state.SkipWithError("md5sum did not run");
+            return;
+        }
+        auto loaded = std::make_unique<Loaded>();
+        if (!loaded->source.open(file.path())) {
+            state.SkipWithError(loaded->source.error().c_str());
+            return;
+        }
+        const Clock::time_point start = Clock::now();
+        loaded->read(false);
+        const double took = std::chrono::duration<double>(Clock::now() - start).count();
+        state.SetIterationTime(took);
+        readSeconds += took;
+        md5Seconds += md5;
+        rows = loaded->data.rowCount();
+        loaded.reset(); // giving the memory back is not part of reading
+    }
+    const auto n = static_cast<double>(state.iterations());
+    state.SetBytesProcessed(state.iterations() * file.bytes());
+    state.counters["rows"] = static_cast<double>(rows);
+    state.counters["md5sum_ms"] = md5Seconds / n * 1e3;
+    state.counters["read_ms"] = readSeconds / n * 1e3;
+    state.counters["ratio_to_md5sum"] = readSeconds / md5Seconds;
+}
+
+void FullRead200MBWarsaw(benchmark::State &state)
+{
+    fullRead(state, bigFile(), "Europe/Warsaw");
+}
+void FullRead200MBUtc(benchmark::State &state)
+{
+    fullRead(state, bigFile(), "UTC");
+}
+void FullReadMillionShortRecordsWarsaw(benchmark::State &state)
+{
+    fullRead(state, shortRecords(), "Europe/Warsaw");
+}
+void FullReadMillionShortRecordsUtc(benchmark::State &state)
+{
+    fullRead(state, shortRecords(), "UTC");
+}
+BENCHMARK(FullRead200MBWarsaw)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(5);
+BENCHMARK(FullRead200MBUtc)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(5);
+BENCHMARK(FullReadMillionShortRecordsWarsaw)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(5);
+BENCHMARK(FullReadMillionShortRecordsUtc)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(5);
 
 std::int64_t storedValues(const MeasurementFile &data)
 {
@@ -104,34 +198,12 @@ std::int64_t peakResidentBytes()
     return static_cast<std::int64_t>(usage.ru_maxrss) * 1024;
 }
 
-void FullRead(benchmark::State &state)
-{
-    BigFile &file = bigFile();
-    std::int64_t rows = 0;
-    for (auto _ : state) {
-        auto loaded = std::make_unique<Loaded>();
-        if (!loaded->source.open(file.path())) {
-            state.SkipWithError(loaded->source.error().c_str());
-            return;
-        }
-        loaded->read(false);
-        rows = loaded->data.rowCount();
-        // Giving the memory back is not part of reading.
-        state.PauseTiming();
-        loaded.reset();
-        state.ResumeTiming();
-    }
-    state.SetBytesProcessed(state.iterations() * file.bytes());
-    state.counters["rows"] = static_cast<double>(rows);
-}
-BENCHMARK(FullRead)->Unit(benchmark::kMillisecond)->Iterations(3);
-
 // Memory is measured in a child process, so that what earlier benchmarks freed but the
 // allocator kept does not hide what a read needs: the resident size just before the read is
 // subtracted from the peak and from the resident size after it.
 void MemoryPerStoredValue(benchmark::State &state)
 {
-    BigFile &file = bigFile();
+    GeneratedFile &file = bigFile();
     std::array<std::int64_t, 4> figures{}; // before, after, peak, values
     for (auto _ : state) {
         int channel[2];
@@ -175,7 +247,7 @@ BENCHMARK(MemoryPerStoredValue)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 void ContinuationAfterOneRecord(benchmark::State &state)
 {
-    BigFile &file = bigFile();
+    GeneratedFile &file = bigFile();
     Loaded loaded;
     if (!loaded.source.open(file.path())) {
         state.SkipWithError(loaded.source.error().c_str());
@@ -187,10 +259,9 @@ void ContinuationAfterOneRecord(benchmark::State &state)
             state.SkipWithError("cannot append to the data file");
             return;
         }
-        const auto start = std::chrono::steady_clock::now();
+        const Clock::time_point start = Clock::now();
         const ReadResult result = loaded.read(true);
-        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-        state.SetIterationTime(took.count());
+        state.SetIterationTime(std::chrono::duration<double>(Clock::now() - start).count());
         if (result.fullRead || result.rowsAdded > 1) {
             state.SkipWithError("the refresh did not continue with the new record alone");
             return;

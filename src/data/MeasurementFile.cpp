@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numeric>
 
 namespace zyfo {
@@ -126,26 +127,39 @@ void MeasurementFile::sortRows(int firstNewRow)
         ++sorted;
     if (sorted >= n)
         return;
-    const auto byTime = [](const RowRecord &a, const RowRecord &b) { return a.time < b.time; };
+    // Rows up to the last one not later than the earliest unsorted row keep their places.
     const auto rows = [this](std::size_t i) {
         return m_rows.begin() + static_cast<std::ptrdiff_t>(i);
     };
-    // Rows up to the last one not later than the earliest unsorted row keep their places.
-    const std::time_t earliest = std::min_element(rows(sorted), m_rows.end(), byTime)->time;
-    const auto firstMoved =
+    const std::time_t earliest =
+        std::min_element(rows(sorted), m_rows.end(), [](const RowRecord &a, const RowRecord &b) {
+            return a.time < b.time;
+        })->time;
+    const auto first = static_cast<std::size_t>(
         std::upper_bound(m_rows.begin(), rows(sorted), earliest,
-                         [](std::time_t t, const RowRecord &row) { return t < row.time; });
-    // So do the rows of the sorted run at the end that are not earlier than every row before it
-    // (a clock that went back for an hour moves the rows of that hour only).
-    std::size_t runStart = n - 1;
-    while (runStart > sorted && m_rows[runStart - 1].time <= m_rows[runStart].time)
-        --runStart;
-    const std::time_t latestBefore = std::max_element(firstMoved, rows(runStart), byTime)->time;
-    const auto end =
-        std::lower_bound(rows(runStart), m_rows.end(), latestBefore,
-                         [](const RowRecord &row, std::time_t t) { return row.time < t; });
-    reorderRange(static_cast<int>(firstMoved - m_rows.begin()),
-                 static_cast<int>(end - m_rows.begin()));
+                         [](std::time_t t, const RowRecord &row) { return t < row.time; }) -
+        m_rows.begin());
+    // So does every row that no row before it is later than and no row after it earlier than:
+    // the rows between two such rows are reordered among themselves (a clock that went back for
+    // an hour moves the rows of that hour only).
+    std::vector<std::time_t> earliestFrom(n - first + 1, std::numeric_limits<std::time_t>::max());
+    for (std::size_t i = n; i-- > first;)
+        earliestFrom[i - first] = std::min(m_rows[i].time, earliestFrom[i - first + 1]);
+    std::time_t latestBefore =
+        first > 0 ? m_rows[first - 1].time : std::numeric_limits<std::time_t>::min();
+    std::size_t moving = n; // first row of the stretch being gathered, n for none
+    for (std::size_t i = first; i <= n; ++i) {
+        const bool stays = i == n || (latestBefore <= m_rows[i].time &&
+                                      m_rows[i].time <= earliestFrom[i - first + 1]);
+        if (!stays && moving == n)
+            moving = i;
+        if (stays && moving != n) {
+            reorderRange(static_cast<int>(moving), static_cast<int>(i));
+            moving = n;
+        }
+        if (i < n)
+            latestBefore = std::max(latestBefore, m_rows[i].time);
+    }
 }
 
 void MeasurementFile::reorderRange(int first, int end)

@@ -115,44 +115,24 @@ RecordOutcome RecordParser::parse(std::span<const std::uint8_t> bytes, std::size
 bool RecordParser::parseEntries(const std::uint8_t *b, std::size_t limit, std::size_t &p)
 {
     for (;;) {
-        // Field 1 runs to ","; an "@" before it ends the record, p then being the byte before.
-        const std::size_t begin1 = p + 1;
-        int deviceType = 0;
-        std::size_t end1 = scanIntField(b, begin1, limit, ',', deviceType);
-        const std::size_t at = findByte(b, begin1, end1 == kBeyond ? limit : end1, '@');
-        if (at != kBeyond) {
-            p = at - 1;
+        EntryFields fields;
+        const auto position = static_cast<std::size_t>(m_record.entryCount);
+        const FieldScan scan = readUsualEntry(b, p, limit, position, fields)
+                                   ? FieldScan::Read
+                                   : scanEntry(b, p, limit, fields);
+        if (scan == FieldScan::RecordEnded)
             return true;
-        }
-        if (end1 == kBeyond)
+        if (scan == FieldScan::OutOfBytes)
             return false;
-        int number = 0;
-        int kindCode = 0;
-        const std::size_t end2 = scanIntField(b, end1 + 1, limit, ',', number);
-        const std::size_t end3 =
-            end2 == kBeyond ? kBeyond : scanIntField(b, end2 + 1, limit, ',', kindCode);
-        // The usual value is converted while it is scanned; another shape is read in full.
-        double simple = 0.0;
-        const std::uint8_t *simpleEnd =
-            end3 == kBeyond ? nullptr : scanSimpleDecimal(b + end3 + 1, b + limit, simple);
-        const bool isSimple = simpleEnd != nullptr && simpleEnd < b + limit && *simpleEnd == ',';
-        const std::size_t end4 = isSimple          ? static_cast<std::size_t>(simpleEnd - b)
-                                 : end3 == kBeyond ? kBeyond
-                                                   : findByte(b, end3 + 1, limit, ',');
-        const std::size_t end5 = end4 == kBeyond ? kBeyond : findByte(b, end4 + 1, limit, '$');
-        if (end5 == kBeyond)
-            return false;
-        p = end5;
-
-        const std::optional<KindCode> code = kindCodeInfo(kindCode);
+        const std::optional<KindCode> code = kindCodeInfo(fields.kindCode);
         if (!code)
             return true; // the entries stop here; the check decides on the record
         ParsedEntry &entry = m_record.entries[static_cast<std::size_t>(m_record.entryCount++)];
-        entry.deviceType = deviceType;
-        entry.deviceNumber = number;
-        entry.kindCode = kindCode;
+        entry.deviceType = fields.deviceType;
+        entry.deviceNumber = fields.number;
+        entry.kindCode = fields.kindCode;
         entry.code = *code;
-        entry.value = isSimple ? std::optional(simple) : fieldToValue(b + end3 + 1, b + end4);
+        entry.value = fields.value;
         if (entry.value && code->factor != 1.0)
             *entry.value *= code->factor;
 
@@ -163,6 +143,113 @@ bool RecordParser::parseEntries(const std::uint8_t *b, std::size_t limit, std::s
         if (b[p + 1] == '@')
             return true;
     }
+}
+
+bool RecordParser::readUsualEntry(const std::uint8_t *b, std::size_t &p, std::size_t limit,
+                                  std::size_t position, EntryFields &fields)
+{
+    KnownPrefix &known = m_prefixes[position];
+    const std::size_t from = p + 1;
+    if (known.length != 0 && from + known.length < limit &&
+        std::memcmp(b + from, known.text.data(), known.length) == 0) {
+        std::size_t i = from + known.length;
+        if (scanUsualTail(b, i, limit, fields)) {
+            fields.deviceType = known.deviceType;
+            fields.number = known.number;
+            fields.kindCode = known.kindCode;
+            p = i;
+            return true;
+        }
+    }
+    std::size_t end = p;
+    if (!scanUsualEntry(b, end, limit, fields))
+        return false;
+    // The first three fields, up to and with the "," after them, for the records that follow.
+    std::size_t length = 0;
+    int commas = 0;
+    for (; commas < 3 && length < known.text.size(); ++length)
+        commas += b[from + length] == ',' ? 1 : 0;
+    known.length = commas == 3 ? length : 0;
+    std::copy(b + from, b + from + known.length, known.text.begin());
+    known.deviceType = fields.deviceType;
+    known.number = fields.number;
+    known.kindCode = fields.kindCode;
+    p = end;
+    return true;
+}
+
+namespace {
+
+// Plain digits up to `stop` (1 to 9 of them, or none when `empty` allows), from i on; i is then
+// past `stop`.
+bool plainDigits(const std::uint8_t *b, std::size_t &i, std::size_t limit, std::uint8_t stop,
+                 bool empty, int &value)
+{
+    const std::size_t first = i;
+    int n = 0;
+    for (; i < limit && i < first + 9 && isDigit(b[i]); ++i)
+        n = n * 10 + (b[i] - '0');
+    value = n;
+    return (empty || i > first) && i < limit && b[i++] == stop;
+}
+
+} // namespace
+
+bool RecordParser::scanUsualEntry(const std::uint8_t *b, std::size_t &p, std::size_t limit,
+                                  EntryFields &fields)
+{
+    // Plain digits in the integer fields and a plain decimal value, in one pass; any other
+    // shape is left to scanEntry.
+    std::size_t i = p + 1;
+    if (!plainDigits(b, i, limit, ',', false, fields.deviceType) ||
+        !plainDigits(b, i, limit, ',', false, fields.number) ||
+        !plainDigits(b, i, limit, ',', false, fields.kindCode) ||
+        !scanUsualTail(b, i, limit, fields))
+        return false;
+    p = i;
+    return true;
+}
+
+bool RecordParser::scanUsualTail(const std::uint8_t *b, std::size_t &i, std::size_t limit,
+                                 EntryFields &fields)
+{
+    // A plain decimal value, then field 5 in plain digits or empty; i ends at the "$" after it.
+    double value = 0.0;
+    const std::uint8_t *valueEnd = scanSimpleDecimal(b + i, b + limit, value);
+    if (valueEnd == nullptr || valueEnd >= b + limit || *valueEnd != ',')
+        return false;
+    std::size_t j = static_cast<std::size_t>(valueEnd - b) + 1;
+    int extra = 0;
+    if (!plainDigits(b, j, limit, '$', true, extra))
+        return false;
+    fields.value = value;
+    i = j - 1;
+    return true;
+}
+
+RecordParser::FieldScan RecordParser::scanEntry(const std::uint8_t *b, std::size_t &p,
+                                                std::size_t limit, EntryFields &fields)
+{
+    // Field 1 runs to ","; an "@" before it ends the record, p then being the byte before.
+    const std::size_t begin1 = p + 1;
+    const std::size_t end1 = scanIntField(b, begin1, limit, ',', fields.deviceType);
+    const std::size_t at = findByte(b, begin1, end1 == kBeyond ? limit : end1, '@');
+    if (at != kBeyond) {
+        p = at - 1;
+        return FieldScan::RecordEnded;
+    }
+    if (end1 == kBeyond)
+        return FieldScan::OutOfBytes;
+    const std::size_t end2 = scanIntField(b, end1 + 1, limit, ',', fields.number);
+    const std::size_t end3 =
+        end2 == kBeyond ? kBeyond : scanIntField(b, end2 + 1, limit, ',', fields.kindCode);
+    const std::size_t end4 = end3 == kBeyond ? kBeyond : findByte(b, end3 + 1, limit, ',');
+    const std::size_t end5 = end4 == kBeyond ? kBeyond : findByte(b, end4 + 1, limit, '$');
+    if (end5 == kBeyond)
+        return FieldScan::OutOfBytes;
+    fields.value = fieldToValue(b + end3 + 1, b + end4);
+    p = end5;
+    return FieldScan::Read;
 }
 
 } // namespace zyfo

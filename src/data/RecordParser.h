@@ -70,8 +70,47 @@ public:
     static std::optional<bool> startsCandidate(std::span<const std::uint8_t> bytes, std::size_t at);
 
 private:
+    // The five fields of one entry as read.
+    struct EntryFields
+    {
+        int deviceType = 0;
+        int number = 0;
+        int kindCode = 0;
+        std::optional<double> value; // nothing for a missing reading
+    };
+    enum class FieldScan
+    {
+        Read,        // p is at the "$" that ends the entry
+        RecordEnded, // an "@" came before field 1 ended: p is the byte before it
+        OutOfBytes,  // the entry runs past the bytes held
+    };
+
     RecordOutcome parse(std::span<const std::uint8_t> bytes, std::size_t start);
     bool parseEntries(const std::uint8_t *b, std::size_t limit, std::size_t &p);
+    // The entry whose "$" is at p, of the usual shape (plain digits and a plain decimal value),
+    // read in one pass and from what the same position of the record before held; false, with
+    // p unchanged, for any other shape, which scanEntry reads.
+    bool readUsualEntry(const std::uint8_t *b, std::size_t &p, std::size_t limit,
+                        std::size_t position, EntryFields &fields);
+    static bool scanUsualEntry(const std::uint8_t *b, std::size_t &p, std::size_t limit,
+                               EntryFields &fields);
+    static bool scanUsualTail(const std::uint8_t *b, std::size_t &i, std::size_t limit,
+                              EntryFields &fields);
+    static FieldScan scanEntry(const std::uint8_t *b, std::size_t &p, std::size_t limit,
+                               EntryFields &fields);
+
+    // Records of a logger repeat their layout: per entry position, the text of the first three
+    // fields of the last usual entry there (with the "," after them) and what they gave. An
+    // entry that starts with the same text is the same device and kind: only its value is read.
+    struct KnownPrefix
+    {
+        std::array<std::uint8_t, 16> text{};
+        std::size_t length = 0;
+        int deviceType = 0;
+        int number = 0;
+        int kindCode = 0;
+    };
+    std::array<KnownPrefix, kMaxEntries> m_prefixes{};
 
     ParsedRecord m_record;
 };
