@@ -25,6 +25,7 @@ void ChannelColumn::growLastBlock(std::uint32_t needed)
     m_blocks.back() = std::move(grown);
     m_blockCapacity.back() = capacity;
     m_lastCapacity = capacity;
+    m_open = nullptr;
 }
 
 void ChannelColumn::startChunk(Chunk &chunk)
@@ -94,6 +95,9 @@ void ChannelColumn::appendSlowly(int row, double value)
     ++chunk.count;
     ++m_used;
     ++m_count;
+    m_open = &chunk;
+    m_openValues = valuesOf(chunk);
+    m_openFirstRow = segment.firstRow + static_cast<int>(c) * kChunkRows;
 }
 
 std::optional<double> ChannelColumn::value(int row) const
@@ -126,6 +130,7 @@ void ChannelColumn::dropChunksFrom(std::size_t segment, std::size_t chunk)
 
 void ChannelColumn::truncate(int firstRow)
 {
+    m_open = nullptr;
     const int s = segmentOf(firstRow);
     if (s < 0) {
         *this = ChannelColumn();
@@ -161,6 +166,7 @@ void ChannelColumn::truncate(int firstRow)
 
 void ChannelColumn::appendPiece(ChannelColumn &&piece, int firstRow)
 {
+    m_open = nullptr;
     if (piece.m_count == 0)
         return;
     const auto blockBase = static_cast<std::uint32_t>(m_blocks.size());
@@ -183,6 +189,7 @@ void ChannelColumn::appendPiece(ChannelColumn &&piece, int firstRow)
 void ChannelColumn::rewriteRange(int first, int end,
                                  const std::vector<std::pair<int, double>> &values)
 {
+    m_open = nullptr;
     // The chunks the range touches, in row order, with their presence after the rewrite. Where
     // their values cannot be rewritten in place, the rows from `first` on are stored again.
     struct Touched

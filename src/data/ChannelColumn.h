@@ -66,25 +66,26 @@ public:
     void append(int row, double value)
     {
         // The usual case: a later row of the chunk being filled, with room in its block.
-        if (!m_segments.empty()) {
-            Segment &segment = m_segments.back();
-            const auto local = static_cast<unsigned>(row - segment.firstRow);
-            const std::size_t c = local / kChunkRows;
-            if (c + 1 == segment.chunks.size()) {
-                Chunk &chunk = segment.chunks[c];
-                const std::uint64_t rowBit = std::uint64_t{1} << (local % kChunkRows);
-                if (chunk.count != 0 && chunk.mask < rowBit && m_used < m_lastCapacity) {
-                    valuesOf(chunk)[chunk.count] = value;
-                    chunk.mask |= rowBit;
-                    ++chunk.count;
-                    ++m_used;
-                    ++m_count;
-                    ChunkSummary &summary = chunk.summary;
-                    summary.minimum = std::min(summary.minimum, value);
-                    summary.maximum = std::max(summary.maximum, value);
-                    summary.sum.add(value);
-                    return;
-                }
+        const auto local = static_cast<unsigned>(row - m_openFirstRow);
+        if (m_open != nullptr && local < kChunkRows) {
+            Chunk &chunk = *m_open;
+            const std::uint64_t rowBit = std::uint64_t{1} << local;
+            if (chunk.mask < rowBit && m_used < m_lastCapacity) {
+                double *slot = m_openValues + chunk.count;
+                // A file has a few dozen channels, more streams of writes than a processor
+                // follows by itself: each column asks for its next line of values ahead.
+                if ((reinterpret_cast<std::uintptr_t>(slot) & 63) == 0)
+                    __builtin_prefetch(slot + 16, 1);
+                *slot = value;
+                chunk.mask |= rowBit;
+                ++chunk.count;
+                ++m_used;
+                ++m_count;
+                ChunkSummary &summary = chunk.summary;
+                summary.minimum = std::min(summary.minimum, value);
+                summary.maximum = std::max(summary.maximum, value);
+                summary.sum.add(value);
+                return;
             }
         }
         appendSlowly(row, value);
@@ -183,6 +184,10 @@ private:
     std::vector<std::uint32_t> m_blockCapacity;
     std::uint32_t m_lastCapacity = 0; // of the last block
     std::uint32_t m_used = 0;         // values used in the last block
+    // The chunk appends go to, its values and its first row; null when it is to be found anew.
+    Chunk *m_open = nullptr;
+    double *m_openValues = nullptr;
+    int m_openFirstRow = 0;
     std::uint32_t m_count = 0;
 };
 

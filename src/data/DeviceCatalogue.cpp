@@ -114,14 +114,12 @@ std::string deviceName(int deviceType, int deviceNumber)
     return name;
 }
 
-std::optional<KindCode> kindCodeInfo(int code)
+const KindCode *kindCodeInfo(int code)
 {
     if (code < kFirstKindCode || code > kLastKindCode)
-        return std::nullopt;
+        return nullptr;
     const KindCodeRow &row = kKindCodes[code - kFirstKindCode];
-    if (!row.known)
-        return std::nullopt;
-    return row.code;
+    return row.known ? &row.code : nullptr;
 }
 
 std::string channelName(int deviceType, int deviceNumber, const KindCode &code)

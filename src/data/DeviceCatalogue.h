@@ -3,7 +3,6 @@
 
 #include "ChannelKind.h"
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,8 +21,9 @@ struct KindCode
 // less, and "??? nr N" for a type outside the catalogue.
 std::string deviceName(int deviceType, int deviceNumber);
 
-// The kind, prefix and factor of a kind code, or nothing for a code without a kind.
-std::optional<KindCode> kindCodeInfo(int code);
+// The kind, prefix and factor of a kind code (an entry of a fixed table), or null for a code
+// without a kind.
+const KindCode *kindCodeInfo(int code);
 
 // The channel name of an entry: the code's prefix followed directly by the device name.
 std::string channelName(int deviceType, int deviceNumber, const KindCode &code);

@@ -1,6 +1,8 @@
 // Conversion of the text fields of a data-file entry to numbers, independent of the locale.
 #include "FieldConversion.h"
 
+#include "ShortDecimal.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -65,9 +67,6 @@ bool isTooLarge(const char *p, const char *end)
     return magnitude + exponent >= 0;
 }
 
-// Exact powers of ten for the common case of a short decimal.
-constexpr std::array<double, 16> kPowersOfTen = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                                 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
 constexpr int kExactDigits = 15;
 
 } // namespace
@@ -89,11 +88,13 @@ int fieldToInt(const std::uint8_t *begin, const std::uint8_t *end)
     return static_cast<int>(std::min(value, static_cast<long long>(INT_MAX)));
 }
 
-const std::uint8_t *scanSimpleDecimal(const std::uint8_t *p, const std::uint8_t *end,
-                                      double &value)
+const std::uint8_t *scanSimpleDecimal(const std::uint8_t *p, const std::uint8_t *end, double &value)
 {
     // The digits as an integer are exact in a double, and so is the power of ten, so one
     // division gives the correctly rounded value, the same as the general conversion.
+    if (end - p >= kShortDecimalReach)
+        if (const std::uint8_t *stop = scanShortDecimal(p, value))
+            return stop;
     const bool negative = p < end && *p == '-';
     if (negative)
         ++p;

@@ -11,13 +11,6 @@ constexpr std::uint64_t kHighBits = 0x8080808080808080u;
 constexpr std::uint64_t kEvenBytes = 0x00FF00FF00FF00FFu;
 constexpr std::uint64_t kEvenPairs = 0x0000FFFF0000FFFFu;
 
-std::uint64_t loadWord(const std::uint8_t *p)
-{
-    std::uint64_t word = 0;
-    std::memcpy(&word, p, sizeof word);
-    return word;
-}
-
 // 0 - b in each byte of the word, without borrows between bytes.
 std::uint64_t negateWord(std::uint64_t word)
 {

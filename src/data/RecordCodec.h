@@ -2,11 +2,20 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <string>
 #include <string_view>
 
 namespace zyfo {
+
+// The eight bytes at `p` as one word, the first byte lowest.
+inline std::uint64_t loadWord(const std::uint8_t *p)
+{
+    std::uint64_t word = 0;
+    std::memcpy(&word, p, sizeof word);
+    return word;
+}
 
 // Stored byte = (256 - b) mod 256; the same operation decodes. Returns the other form of b.
 constexpr std::uint8_t negateByte(std::uint8_t b)

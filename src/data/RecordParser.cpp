@@ -3,6 +3,7 @@
 
 #include "FieldConversion.h"
 #include "RecordCodec.h"
+#include "ShortDecimal.h"
 
 #include <cstring>
 
@@ -115,27 +116,25 @@ RecordOutcome RecordParser::parse(std::span<const std::uint8_t> bytes, std::size
 bool RecordParser::parseEntries(const std::uint8_t *b, std::size_t limit, std::size_t &p)
 {
     for (;;) {
-        EntryFields fields;
         const auto position = static_cast<std::size_t>(m_record.entryCount);
-        const FieldScan scan = readUsualEntry(b, p, limit, position, fields)
-                                   ? FieldScan::Read
-                                   : scanEntry(b, p, limit, fields);
-        if (scan == FieldScan::RecordEnded)
-            return true;
-        if (scan == FieldScan::OutOfBytes)
-            return false;
-        const std::optional<KindCode> code = kindCodeInfo(fields.kindCode);
-        if (!code)
-            return true; // the entries stop here; the check decides on the record
-        ParsedEntry &entry = m_record.entries[static_cast<std::size_t>(m_record.entryCount++)];
-        entry.deviceType = fields.deviceType;
-        entry.deviceNumber = fields.number;
-        entry.kindCode = fields.kindCode;
-        entry.code = *code;
-        entry.value = fields.value;
-        if (entry.value && code->factor != 1.0)
-            *entry.value *= code->factor;
-
+        ParsedEntry &entry = m_record.entries[position];
+        if (!readKnownEntry(b, p, limit, m_prefixes[position], entry)) {
+            EntryFields fields;
+            const FieldScan scan = readUsualEntry(b, p, limit, position, fields)
+                                       ? FieldScan::Read
+                                       : scanEntry(b, p, limit, fields);
+            if (scan == FieldScan::RecordEnded)
+                return true;
+            if (scan == FieldScan::OutOfBytes)
+                return false;
+            const KindCode *code = kindCodeInfo(fields.kindCode);
+            if (!code)
+                return true; // the entries stop here; the check decides on the record
+            entry = {fields.deviceType, fields.number, fields.kindCode, code, fields.value};
+            if (entry.value && code->factor != 1.0)
+                *entry.value *= code->factor;
+        }
+        ++m_record.entryCount;
         if (static_cast<std::size_t>(m_record.entryCount) >= kMaxEntries)
             return true;
         if (p + 1 >= limit)
@@ -145,35 +144,58 @@ bool RecordParser::parseEntries(const std::uint8_t *b, std::size_t limit, std::s
     }
 }
 
+bool RecordParser::readKnownEntry(const std::uint8_t *b, std::size_t &p, std::size_t limit,
+                                  const KnownPrefix &known, ParsedEntry &entry)
+{
+    // The known first three fields, a short plain value and field 5 a single 0: the entry of
+    // the same device and kind as at this position of the record before.
+    constexpr std::size_t kReach = kPrefixBytes + kShortDecimalReach + 3;
+    const std::size_t from = p + 1;
+    if (known.masks[0] == 0 || from + kReach > limit ||
+        (loadWord(b + from) & known.masks[0]) != known.words[0] ||
+        (loadWord(b + from + 8) & known.masks[1]) != known.words[1])
+        return false;
+    double value = 0.0;
+    const std::uint8_t *stop = scanShortDecimal(b + from + known.length, value);
+    if (stop == nullptr || stop[0] != ',' || stop[1] != '0' || stop[2] != '$')
+        return false;
+    entry.deviceType = known.deviceType;
+    entry.deviceNumber = known.number;
+    entry.kindCode = known.kindCode;
+    entry.code = known.code;
+    entry.value = known.code->factor != 1.0 ? value * known.code->factor : value;
+    p = static_cast<std::size_t>(stop - b) + 2;
+    return true;
+}
+
 bool RecordParser::readUsualEntry(const std::uint8_t *b, std::size_t &p, std::size_t limit,
                                   std::size_t position, EntryFields &fields)
 {
-    KnownPrefix &known = m_prefixes[position];
-    const std::size_t from = p + 1;
-    if (known.length != 0 && from + known.length < limit &&
-        std::memcmp(b + from, known.text.data(), known.length) == 0) {
-        std::size_t i = from + known.length;
-        if (scanUsualTail(b, i, limit, fields)) {
-            fields.deviceType = known.deviceType;
-            fields.number = known.number;
-            fields.kindCode = known.kindCode;
-            p = i;
-            return true;
-        }
-    }
     std::size_t end = p;
     if (!scanUsualEntry(b, end, limit, fields))
         return false;
     // The first three fields, up to and with the "," after them, for the records that follow.
+    KnownPrefix &known = m_prefixes[position];
+    const std::size_t from = p + 1;
     std::size_t length = 0;
     int commas = 0;
-    for (; commas < 3 && length < known.text.size(); ++length)
+    for (; commas < 3 && length < kPrefixBytes; ++length)
         commas += b[from + length] == ',' ? 1 : 0;
-    known.length = commas == 3 ? length : 0;
-    std::copy(b + from, b + from + known.length, known.text.begin());
-    known.deviceType = fields.deviceType;
-    known.number = fields.number;
-    known.kindCode = fields.kindCode;
+    known = {};
+    const KindCode *code = kindCodeInfo(fields.kindCode);
+    if (commas == 3 && code != nullptr && from + kPrefixBytes < limit) {
+        const std::size_t first = std::min<std::size_t>(length, 8);
+        const std::size_t second = length - first;
+        known.masks[0] = first == 8 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * first)) - 1;
+        known.masks[1] = second == 8 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * second)) - 1;
+        known.words[0] = loadWord(b + from) & known.masks[0];
+        known.words[1] = loadWord(b + from + 8) & known.masks[1];
+        known.length = length;
+        known.deviceType = fields.deviceType;
+        known.number = fields.number;
+        known.kindCode = fields.kindCode;
+        known.code = code;
+    }
     p = end;
     return true;
 }
@@ -220,7 +242,10 @@ bool RecordParser::scanUsualTail(const std::uint8_t *b, std::size_t &i, std::siz
         return false;
     std::size_t j = static_cast<std::size_t>(valueEnd - b) + 1;
     int extra = 0;
-    if (!plainDigits(b, j, limit, '$', true, extra))
+    // Field 5 is mostly a single 0.
+    if (j + 1 < limit && b[j] == '0' && b[j + 1] == '$')
+        j += 2;
+    else if (!plainDigits(b, j, limit, '$', true, extra))
         return false;
     fields.value = value;
     i = j - 1;

@@ -18,7 +18,7 @@ struct ParsedEntry
     int deviceType;
     int deviceNumber;
     int kindCode;
-    KindCode code;
+    const KindCode *code;        // of the kind code table
     std::optional<double> value; // with the code's factor applied; nothing for a missing reading
 };
 
@@ -87,9 +87,15 @@ private:
 
     RecordOutcome parse(std::span<const std::uint8_t> bytes, std::size_t start);
     bool parseEntries(const std::uint8_t *b, std::size_t limit, std::size_t &p);
+    struct KnownPrefix;
+    // The entry whose "$" is at p when it begins as the entry at its position in the record
+    // before and goes on in the usual way: read into `entry`; false, with p unchanged, for any
+    // other entry.
+    static bool readKnownEntry(const std::uint8_t *b, std::size_t &p, std::size_t limit,
+                               const KnownPrefix &known, ParsedEntry &entry);
     // The entry whose "$" is at p, of the usual shape (plain digits and a plain decimal value),
-    // read in one pass and from what the same position of the record before held; false, with
-    // p unchanged, for any other shape, which scanEntry reads.
+    // read in one pass, its first fields learnt for the records that follow; false, with p
+    // unchanged, for any other shape, which scanEntry reads.
     bool readUsualEntry(const std::uint8_t *b, std::size_t &p, std::size_t limit,
                         std::size_t position, EntryFields &fields);
     static bool scanUsualEntry(const std::uint8_t *b, std::size_t &p, std::size_t limit,
@@ -102,13 +108,17 @@ private:
     // Records of a logger repeat their layout: per entry position, the text of the first three
     // fields of the last usual entry there (with the "," after them) and what they gave. An
     // entry that starts with the same text is the same device and kind: only its value is read.
+    static constexpr std::size_t kPrefixBytes = 16;
     struct KnownPrefix
     {
-        std::array<std::uint8_t, 16> text{};
+        // The text in two words, with masks that keep its bytes (none: nothing known).
+        std::array<std::uint64_t, 2> words{};
+        std::array<std::uint64_t, 2> masks{};
         std::size_t length = 0;
         int deviceType = 0;
         int number = 0;
         int kindCode = 0;
+        const KindCode *code = nullptr;
     };
     std::array<KnownPrefix, kMaxEntries> m_prefixes{};
 

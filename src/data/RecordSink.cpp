@@ -26,7 +26,7 @@ void RecordSink::take(const ParsedRecord &record)
         const int channel = channelOf(entry, i);
         if (channel < 0 || !entry.value)
             continue;
-        const ChannelKind kind = entry.code.kind;
+        const ChannelKind kind = entry.code->kind;
         m_file.storeValue(kind, channel, *entry.value);
         if (m_ranges == Ranges::Apply)
             m_file.widenDataRange(kind, *entry.value);
@@ -46,8 +46,8 @@ int RecordSink::channelOf(const ParsedEntry &entry, std::size_t position)
         channel = known->second;
     } else {
         // -1 when the kind already holds 255 channels: the entry is then left out.
-        channel = m_file.channelNames(entry.code.kind)
-                      .add(channelName(entry.deviceType, entry.deviceNumber, entry.code));
+        channel = m_file.channelNames(entry.code->kind)
+                      .add(channelName(entry.deviceType, entry.deviceNumber, *entry.code));
         m_refusedName = m_refusedName || channel < 0;
         m_known.emplace(key, channel);
     }
