@@ -24,8 +24,27 @@ public:
     void add(double value)
     {
         const auto bits = std::bit_cast<std::uint64_t>(value);
-        if (m_exact && (bits << 1) != 0)
-            m_exact = addExactly(bits);
+        if (!m_exact || (bits << 1) == 0)
+            return;
+        // The usual value: a normal number at most 10 bits above the sum's exponent, added to a
+        // sum far inside the mantissa's range, gives what addExactly gives, in a few steps.
+        const int biased = static_cast<int>(bits >> 52 & 0x7FF);
+        const int shift = biased - 1075 - m_exponent;
+        const std::uint64_t low = word(0);
+        const auto high = static_cast<std::int64_t>(word(1));
+        constexpr std::int64_t kFarInside = std::int64_t{1} << 61;
+        if (biased != 0 && shift >= 0 && shift <= 10 && (low | word(1)) != 0 &&
+            high < kFarInside && high > -kFarInside) {
+            const std::uint64_t magnitude =
+                ((bits & ((std::uint64_t{1} << 52) - 1)) | std::uint64_t{1} << 52) << shift;
+            const std::uint64_t negate = 0 - (bits >> 63); // all ones for a negative value
+            const std::uint64_t termLow = (magnitude ^ negate) - negate;
+            const std::uint64_t sumLow = low + termLow;
+            storeMantissa(sumLow, static_cast<std::uint64_t>(high) + negate +
+                                      static_cast<std::uint64_t>(sumLow < low));
+            return;
+        }
+        m_exact = addExactly(bits);
     }
 
     // Back to an exact zero.

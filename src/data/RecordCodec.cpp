@@ -1,32 +1,23 @@
 // Byte-level encoding of data-file records: the stored negation and the two check bytes.
 #include "RecordCodec.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace zyfo {
 namespace {
 
-// Whole files pass through these two functions, so they work on eight bytes at a time.
-constexpr std::uint64_t kHighBits = 0x8080808080808080u;
+// Whole files pass through these two functions: they work on many bytes at a time.
 constexpr std::uint64_t kEvenBytes = 0x00FF00FF00FF00FFu;
-constexpr std::uint64_t kEvenPairs = 0x0000FFFF0000FFFFu;
+constexpr std::uint64_t kLowBits = 0x0101010101010101u;
+// Sixteen bytes as one vector of the compiler's (SSE2 on x86-64), negated byte by byte.
+using SixteenBytes = std::uint8_t __attribute__((vector_size(16)));
 
-// 0 - b in each byte of the word, without borrows between bytes.
-std::uint64_t negateWord(std::uint64_t word)
+// The sum of the 16-bit lanes of a word.
+std::uint64_t laneSum(std::uint64_t lanes)
 {
-    return (kHighBits - (word & ~kHighBits)) ^ (~word & kHighBits);
-}
-
-// Sum of the word's eight bytes taken as signed bytes.
-long long signedByteSum(std::uint64_t word)
-{
-    const std::uint64_t pairs = (word & kEvenBytes) + ((word >> 8) & kEvenBytes);
-    const std::uint64_t quads = (pairs & kEvenPairs) + ((pairs >> 16) & kEvenPairs);
-    const auto unsignedSum = static_cast<long long>((quads & 0xFFFFFFFFu) + (quads >> 32));
-    // Each byte with its high bit set counts 256 less; the multiplication adds up those bits.
-    const auto highBytes =
-        static_cast<long long>((((word & kHighBits) >> 7) * 0x0101010101010101u) >> 56);
-    return unsignedSum - 256LL * highBytes;
+    lanes = (lanes & 0x0000FFFF0000FFFFu) + ((lanes >> 16) & 0x0000FFFF0000FFFFu);
+    return (lanes & 0xFFFFFFFFu) + (lanes >> 32);
 }
 
 } // namespace
@@ -34,9 +25,11 @@ long long signedByteSum(std::uint64_t word)
 void negateBytes(std::span<std::uint8_t> bytes)
 {
     std::size_t i = 0;
-    for (; i + 8 <= bytes.size(); i += 8) {
-        const std::uint64_t word = negateWord(loadWord(bytes.data() + i));
-        std::memcpy(bytes.data() + i, &word, sizeof word);
+    for (; i + sizeof(SixteenBytes) <= bytes.size(); i += sizeof(SixteenBytes)) {
+        SixteenBytes v;
+        std::memcpy(&v, bytes.data() + i, sizeof v);
+        v = -v;
+        std::memcpy(bytes.data() + i, &v, sizeof v);
     }
     for (; i < bytes.size(); ++i)
         bytes[i] = negateByte(bytes[i]);
@@ -44,11 +37,24 @@ void negateBytes(std::span<std::uint8_t> bytes)
 
 CheckBytes computeCheckBytes(std::span<const std::uint8_t> decoded)
 {
-    // Bytes above 127 count negative, as the logger sums them with a signed char.
+    // Bytes above 127 count negative, as the logger sums them with a signed char: the sum of
+    // the bytes as unsigned, less 256 for each byte with its high bit set. Both are gathered
+    // in lanes of a word over up to 128 words, which no lane can overflow, then added up.
+    constexpr std::size_t kWordsPerRound = 128;
     long long sum = 0;
     std::size_t i = 0;
-    for (; i + 8 <= decoded.size(); i += 8)
-        sum += signedByteSum(loadWord(decoded.data() + i));
+    while (i + 8 <= decoded.size()) {
+        const std::size_t words = std::min((decoded.size() - i) / 8, kWordsPerRound);
+        std::uint64_t pairs = 0; // 16-bit lanes: sums of two bytes
+        std::uint64_t highs = 0; // byte lanes: counts of high bits
+        for (const std::size_t stop = i + 8 * words; i < stop; i += 8) {
+            const std::uint64_t word = loadWord(decoded.data() + i);
+            pairs += (word & kEvenBytes) + ((word >> 8) & kEvenBytes);
+            highs += (word >> 7) & kLowBits;
+        }
+        const std::uint64_t highCount = laneSum((highs & kEvenBytes) + ((highs >> 8) & kEvenBytes));
+        sum += static_cast<long long>(laneSum(pairs)) - 256LL * static_cast<long long>(highCount);
+    }
     for (; i < decoded.size(); ++i)
         sum += static_cast<std::int8_t>(decoded[i]);
     return {static_cast<int>(sum % 253 + 1), static_cast<int>(sum % 251 + 1)};

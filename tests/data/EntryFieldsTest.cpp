@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <climits>
+#include <random>
 #include <string>
 
 namespace zyfo {
@@ -80,6 +82,33 @@ TEST(FieldConversion, ValuesReadWithAPointAndMissingOrNonFiniteOnesAreNone)
         {"NaN", std::nullopt}};
     for (const auto &[text, value] : cases)
         EXPECT_EQ(fieldToValue(bytes(text), bytes(text) + text.size()), value) << text;
+}
+
+TEST(FieldConversion, ShortDecimalsReadEightDigitsAtATimeAsDigitByDigit)
+{
+    // With 17 bytes to read a short number is read a word at a time; with fewer, digit by digit.
+    // Both must stop at the same byte with the same value, for any text.
+    std::mt19937 random(17);
+    const std::string alphabet = "0123456789.-,$x";
+    std::uniform_int_distribution<std::size_t> length(0, 16);
+    std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
+    for (int trial = 0; trial < 200000; ++trial) {
+        std::string text(length(random), ' ');
+        for (char &c : text)
+            c = alphabet[pick(random) < 10 ? pick(random) % 10 : pick(random)];
+        const std::string padded = text + std::string(32, ',');
+        double fast = 0.0;
+        double slow = 0.0;
+        const std::uint8_t *begin = bytes(padded);
+        const std::uint8_t *fastEnd = scanSimpleDecimal(begin, begin + padded.size(), fast);
+        const std::uint8_t *slowEnd = scanSimpleDecimal(begin, begin + text.size(), slow);
+        ASSERT_EQ(fastEnd == nullptr, slowEnd == nullptr) << text;
+        if (fastEnd != nullptr) {
+            ASSERT_EQ(fastEnd - begin, slowEnd - begin) << text;
+            ASSERT_EQ(std::bit_cast<std::uint64_t>(fast), std::bit_cast<std::uint64_t>(slow))
+                << text;
+        }
+    }
 }
 
 } // namespace

@@ -31,7 +31,7 @@ Decision decide(RecordParser &parser, std::span<const std::uint8_t> bytes, std::
 bool sameEntry(const ParsedEntry &a, const ParsedEntry &b)
 {
     return a.deviceType == b.deviceType && a.deviceNumber == b.deviceNumber &&
-           a.kindCode == b.kindCode && a.code.kind == b.code.kind && a.value == b.value;
+           a.kindCode == b.kindCode && a.code == b.code && a.value == b.value;
 }
 
 bool sameDecision(const Decision &a, const Decision &b)
