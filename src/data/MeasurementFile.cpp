@@ -39,7 +39,7 @@ std::string MeasurementFile::rowTimeText(int index) const
 
 const ChannelColumn *MeasurementFile::column(ChannelKind kind, int channel) const
 {
-    const std::vector<ChannelColumn> &columns = m_columns[kindIndex(kind)];
+    const std::deque<ChannelColumn> &columns = m_columns[kindIndex(kind)];
     if (channel < 0 || static_cast<std::size_t>(channel) >= columns.size())
         return nullptr;
     return &columns[static_cast<std::size_t>(channel)];
@@ -72,12 +72,17 @@ int MeasurementFile::appendRow(std::time_t time, const Stamp *stamp)
     return rowCount() - 1;
 }
 
-void MeasurementFile::storeValue(ChannelKind kind, int channel, double value)
+ChannelColumn &MeasurementFile::columnFor(ChannelKind kind, int channel)
 {
-    std::vector<ChannelColumn> &columns = m_columns[kindIndex(kind)];
+    std::deque<ChannelColumn> &columns = m_columns[kindIndex(kind)];
     if (static_cast<std::size_t>(channel) >= columns.size())
         columns.resize(static_cast<std::size_t>(channel) + 1);
-    columns[static_cast<std::size_t>(channel)].append(rowCount() - 1, value);
+    return columns[static_cast<std::size_t>(channel)];
+}
+
+void MeasurementFile::storeValue(ChannelKind kind, int channel, double value)
+{
+    columnFor(kind, channel).append(rowCount() - 1, value);
 }
 
 void MeasurementFile::clearRows()
@@ -85,8 +90,8 @@ void MeasurementFile::clearRows()
     // Swapping with empty containers gives the memory back; clear() would keep it.
     std::vector<RowRecord>().swap(m_rows);
     m_lastAppendedTime = -1;
-    for (std::vector<ChannelColumn> &columns : m_columns)
-        std::vector<ChannelColumn>().swap(columns);
+    for (std::deque<ChannelColumn> &columns : m_columns)
+        std::deque<ChannelColumn>().swap(columns);
 }
 
 void MeasurementFile::appendPiece(MeasurementFile &&piece,
@@ -103,8 +108,8 @@ void MeasurementFile::appendPiece(MeasurementFile &&piece,
     if (!piece.m_rows.empty())
         m_lastAppendedTime = m_rows.back().time;
     for (int kind = 0; kind < kKindCount; ++kind) {
-        std::vector<ChannelColumn> &columns = m_columns[static_cast<std::size_t>(kind)];
-        std::vector<ChannelColumn> &pieceColumns = piece.m_columns[static_cast<std::size_t>(kind)];
+        std::deque<ChannelColumn> &columns = m_columns[static_cast<std::size_t>(kind)];
+        std::deque<ChannelColumn> &pieceColumns = piece.m_columns[static_cast<std::size_t>(kind)];
         const std::vector<int> &global = channelOf[static_cast<std::size_t>(kind)];
         for (std::size_t local = 0; local < pieceColumns.size() && local < global.size(); ++local) {
             const int channel = global[local];
@@ -180,7 +185,7 @@ void MeasurementFile::reorderRange(int first, int end)
     std::copy(moved.begin(), moved.end(), m_rows.begin() + first);
 
     std::vector<std::pair<int, double>> values;
-    for (std::vector<ChannelColumn> &columns : m_columns) {
+    for (std::deque<ChannelColumn> &columns : m_columns) {
         for (ChannelColumn &channel : columns) {
             values.clear();
             channel.forEach(first, end - 1, [&](int row, double v) {

@@ -12,6 +12,7 @@
 #include <array>
 #include <cstdint>
 #include <ctime>
+#include <deque>
 #include <optional>
 #include <string>
 #include <vector>
@@ -88,6 +89,9 @@ public:
     // Stores a value of the channel in the last row, replacing a value stored there before.
     // Requires a row and 0 <= channel < kMaxChannelsPerKind.
     void storeValue(ChannelKind kind, int channel, double value);
+    // The column of a channel (0 <= channel < kMaxChannelsPerKind), made when missing; it stays
+    // valid until the rows are cleared.
+    ChannelColumn &columnFor(ChannelKind kind, int channel);
     // Deletes every row and value.
     void clearRows();
     // Appends the rows and values of `piece`, a stretch of the same data file read into a model
@@ -190,7 +194,8 @@ private:
 
     std::vector<RowRecord> m_rows;
     std::time_t m_lastAppendedTime = -1;
-    std::array<std::vector<ChannelColumn>, kKindCount> m_columns; // [kind][channel]
+    // [kind][channel]; a column stays where it is while channels are added.
+    std::array<std::deque<ChannelColumn>, kKindCount> m_columns;
     std::array<ChannelNameList, kKindCount> m_names;
     std::array<GroupRange, kGroupSlotCount> m_ranges;
     std::array<GroupView, kGroupCount> m_groupViews;

@@ -19,15 +19,15 @@ void RecordSink::take(const ParsedRecord &record)
     // taken before it (also across calls), or -1 as the first row.
     const std::time_t time =
         record.hasStamp ? m_stamps.toTime(record.stamp) : m_file.lastAppendedTime();
-    m_file.appendRow(time, record.hasStamp ? &record.stamp : nullptr);
+    const int row = m_file.appendRow(time, record.hasStamp ? &record.stamp : nullptr);
     ++m_rowsAdded;
     for (std::size_t i = 0; i < static_cast<std::size_t>(record.entryCount); ++i) {
         const ParsedEntry &entry = record.entries[i];
-        const int channel = channelOf(entry, i);
-        if (channel < 0 || !entry.value)
+        const auto [channel, column] = channelOf(entry, i);
+        if (column == nullptr || !entry.value)
             continue;
         const ChannelKind kind = entry.code->kind;
-        m_file.storeValue(kind, channel, *entry.value);
+        column->append(row, *entry.value);
         if (m_ranges == Ranges::Apply)
             m_file.widenDataRange(kind, *entry.value);
         else
@@ -36,24 +36,26 @@ void RecordSink::take(const ParsedRecord &record)
     }
 }
 
-int RecordSink::channelOf(const ParsedEntry &entry, std::size_t position)
+RecordSink::ChannelSlot RecordSink::channelOf(const ParsedEntry &entry, std::size_t position)
 {
     const ChannelKey key{entry.deviceType, entry.deviceNumber, entry.kindCode};
     if (m_positionKnown[position] && m_byPosition[position].first == key)
         return m_byPosition[position].second;
-    int channel = 0;
+    ChannelSlot slot{};
     if (const auto known = m_known.find(key); known != m_known.end()) {
-        channel = known->second;
+        slot = known->second;
     } else {
         // -1 when the kind already holds 255 channels: the entry is then left out.
-        channel = m_file.channelNames(entry.code->kind)
-                      .add(channelName(entry.deviceType, entry.deviceNumber, *entry.code));
-        m_refusedName = m_refusedName || channel < 0;
-        m_known.emplace(key, channel);
+        const ChannelKind kind = entry.code->kind;
+        slot.channel = m_file.channelNames(kind).add(
+            channelName(entry.deviceType, entry.deviceNumber, *entry.code));
+        m_refusedName = m_refusedName || slot.channel < 0;
+        slot.column = slot.channel < 0 ? nullptr : &m_file.columnFor(kind, slot.channel);
+        m_known.emplace(key, slot);
     }
-    m_byPosition[position] = {key, channel};
+    m_byPosition[position] = {key, slot};
     m_positionKnown[position] = true;
-    return channel;
+    return slot;
 }
 
 } // namespace zyfo

@@ -59,7 +59,13 @@ public:
 private:
     using ChannelKey = std::tuple<int, int, int>; // device type, device number, kind code
 
-    int channelOf(const ParsedEntry &entry, std::size_t position);
+    // The channel of an entry and its column (null when the entry is left out).
+    struct ChannelSlot
+    {
+        int channel;
+        ChannelColumn *column;
+    };
+    ChannelSlot channelOf(const ParsedEntry &entry, std::size_t position);
     void trace(ChannelKind kind, double value)
     {
         const auto slot = static_cast<std::size_t>(groupNumber(unitGroupOf(kind)));
@@ -82,9 +88,9 @@ private:
     std::array<ValueExtremes, kGroupSlotCount> m_traced;
     // Channels already looked up: by entry position (records usually repeat their layout), and
     // by device and kind code.
-    std::array<std::pair<ChannelKey, int>, RecordParser::kMaxEntries> m_byPosition;
+    std::array<std::pair<ChannelKey, ChannelSlot>, RecordParser::kMaxEntries> m_byPosition;
     std::array<bool, RecordParser::kMaxEntries> m_positionKnown{};
-    std::map<ChannelKey, int> m_known;
+    std::map<ChannelKey, ChannelSlot> m_known;
 };
 
 } // namespace zyfo
