@@ -18,7 +18,7 @@ constexpr std::int64_t kShortestContinued = 2000;
 // Files from this size on are read in pieces, each about kPieceSize long, at least one for each
 // core, in parallel.
 constexpr std::int64_t kSmallestPieced = 8LL << 20;
-constexpr std::int64_t kPieceSize = 16LL << 20;
+constexpr std::int64_t kPieceSize = 4LL << 20;
 constexpr unsigned kMostThreads = 8;
 
 // A stretch of the file read apart from the rest, into a model of its own.
@@ -223,6 +223,10 @@ bool MeasurementReader::readInPieces(DataSource &source, const std::vector<std::
     // when neither its own name lists nor the file's refuse one of its names (the ranges it
     // traced would then hold values one pass leaves out); otherwise its stretch is read on from
     // that point into the file itself, as one pass would.
+    std::size_t rows = 0;
+    for (const auto &piece : pieces)
+        rows += static_cast<std::size_t>(piece->file.rowCount());
+    m_file.reserveRows(rows);
     std::int64_t chainEnd = 0;
     for (std::size_t i = 0; i < pieces.size(); ++i) {
         Piece &piece = *pieces[i];
