@@ -164,6 +164,19 @@ void ChannelColumn::truncate(int firstRow)
     *this = ChannelColumn();
 }
 
+void ChannelColumn::shrinkToFit()
+{
+    m_open = nullptr;
+    for (Segment &segment : m_segments)
+        segment.chunks.shrink_to_fit();
+    if (!m_blocks.empty() && m_used < m_lastCapacity) {
+        auto exact = std::make_unique_for_overwrite<double[]>(std::max(m_used, 1u));
+        std::copy(m_blocks.back().get(), m_blocks.back().get() + m_used, exact.get());
+        m_blocks.back() = std::move(exact);
+        m_lastCapacity = m_blockCapacity.back() = std::max(m_used, 1u);
+    }
+}
+
 void ChannelColumn::appendPiece(ChannelColumn &&piece, int firstRow)
 {
     m_open = nullptr;

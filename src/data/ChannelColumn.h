@@ -100,6 +100,9 @@ public:
     // Drops the values of rows from `firstRow` on.
     void truncate(int firstRow);
 
+    // Gives back the room kept for more chunks and values; appending later makes room again.
+    void shrinkToFit();
+
     // Appends the rows of `piece`, numbered from 0 there, as rows firstRow.. of this column.
     // Requires firstRow to be above every row stored here. `piece` is left empty.
     void appendPiece(ChannelColumn &&piece, int firstRow);

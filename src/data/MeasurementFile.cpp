@@ -124,6 +124,14 @@ void MeasurementFile::appendPiece(MeasurementFile &&piece,
     piece.clearRows();
 }
 
+void MeasurementFile::shrinkToFit()
+{
+    m_rows.shrink_to_fit();
+    for (std::deque<ChannelColumn> &columns : m_columns)
+        for (ChannelColumn &column : columns)
+            column.shrinkToFit();
+}
+
 void MeasurementFile::sortRows(int firstNewRow)
 {
     const auto n = m_rows.size();

@@ -96,6 +96,8 @@ public:
     void clearRows();
     // Makes room for `rows` rows in all, so that appending them moves none.
     void reserveRows(std::size_t rows) { m_rows.reserve(rows); }
+    // Gives back the room kept for more rows and values.
+    void shrinkToFit();
     // Appends the rows and values of `piece`, a stretch of the same data file read into a model
     // of its own, after the rows held. Channel `c` of a kind in the piece is channel
     // channelOf[kind][c] here; its values are dropped where that is -1. Rows of the piece without

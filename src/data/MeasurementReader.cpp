@@ -175,6 +175,8 @@ void MeasurementReader::scanPiece(DataSource &source, Piece &piece)
             return source.readAt(offset, buffer, size);
         },
         piece.begin, piece.stopAt, piece.begin > 0, piece.sink);
+    // A piece's room for more is never used: its rows and values are joined to the file.
+    piece.file.shrinkToFit();
 }
 
 bool MeasurementReader::readInPieces(DataSource &source, const std::vector<std::int64_t> &cuts)
