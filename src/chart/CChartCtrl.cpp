@@ -401,7 +401,7 @@ void CChartCtrl::drawChannel(CDC &dc, ChannelKind kind, int channel, const Chart
     if (summaries && DenseSeries::suits(window, lines))
         DenseSeries(window, lines).draw(mean);
     else if (summaries && GroupedSeries::suits(window))
-        GroupedSeries(window, lines).draw(mean);
+        GroupedSeries(window, lines, mean).draw();
     else
         RowSeries(window, lines).draw(mean);
     lines.draw(dc);

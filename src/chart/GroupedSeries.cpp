@@ -3,10 +3,11 @@
 
 namespace zyfo {
 
-GroupedSeries::GroupedSeries(const SeriesWindow &window, LineBatch &lines)
+GroupedSeries::GroupedSeries(const SeriesWindow &window, LineBatch &lines, SeriesMean &mean)
     : m_window(window)
     , m_values(*window.values)
-    , m_line(window, lines)
+    , m_mean(mean)
+    , m_line(window, lines, &mean)
 {}
 
 bool GroupedSeries::suits(const SeriesWindow &window)
@@ -16,22 +17,25 @@ bool GroupedSeries::suits(const SeriesWindow &window)
                ChannelColumn::kChunkRows;
 }
 
-void GroupedSeries::draw(SeriesMean &mean)
+void GroupedSeries::start(int row)
 {
-    const int first = m_window.first;
-    const int walkedLast = m_window.walkedLast;
-    m_values.addTo(mean.sum, first, walkedLast);
-    mean.count += m_values.countIn(first, walkedLast);
+    const double value = *m_values.value(row);
+    m_line.start(row, value);
+    m_mean.sum.add(value);
+    ++m_mean.count;
+}
 
-    int next = first; // the first row not yet taken
+void GroupedSeries::draw()
+{
+    const int walkedLast = m_window.walkedLast;
+    int next = m_window.first; // the first row not yet taken
     while (next <= walkedLast) {
         if (!m_line.hasVertex()) {
             // The next value starts a line.
             next = m_values.nextPresent(next, walkedLast);
             if (next > walkedLast)
-                return;
-            m_line.start(next, *m_values.value(next));
-            ++next;
+                break;
+            start(next++);
             continue;
         }
         // Rows next..gap - 1 hold values; the group is full at row `full`.
@@ -40,6 +44,9 @@ void GroupedSeries::draw(SeriesMean &mean)
         const long long closing = std::min<long long>(full, m_window.last);
         if (closing < gap) {
             const int row = static_cast<int>(closing);
+            // Where the next group likely ends, to be fetched while this one is summed.
+            m_values.prefetch(
+                static_cast<int>(std::min<long long>(closing + m_line.groupSize(), walkedLast)));
             m_line.gatherRun(m_values, next, row);
             m_line.closeGroupAt(row);
             next = row + 1;
@@ -48,7 +55,7 @@ void GroupedSeries::draw(SeriesMean &mean)
         if (gap > next)
             m_line.gatherRun(m_values, next, gap - 1);
         if (gap > walkedLast)
-            return; // the rows ran out: the open group is not drawn
+            break; // the rows ran out: the open group is not drawn
         // The first row without a value closes the group or breaks the line, a second one
         // breaks it.
         m_line.absent(gap);
@@ -58,6 +65,7 @@ void GroupedSeries::draw(SeriesMean &mean)
             ++next;
         }
     }
+    m_line.finish();
 }
 
 } // namespace zyfo

@@ -13,17 +13,20 @@ namespace zyfo {
 class GroupedSeries
 {
 public:
-    GroupedSeries(const SeriesWindow &window, LineBatch &lines);
+    // The values of the window go into `mean`.
+    GroupedSeries(const SeriesWindow &window, LineBatch &lines, SeriesMean &mean);
 
     // True when the window suits this way of drawing: groups of 64 values or more.
     static bool suits(const SeriesWindow &window);
 
-    // Draws the series and adds every value of the window to `mean`.
-    void draw(SeriesMean &mean);
+    void draw();
 
 private:
+    void start(int row);
+
     const SeriesWindow &m_window;
     const ChannelColumn &m_values;
+    SeriesMean &m_mean;
     SeriesPolyline m_line;
 };
 

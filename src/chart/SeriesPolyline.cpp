@@ -3,9 +3,10 @@
 
 namespace zyfo {
 
-SeriesPolyline::SeriesPolyline(const SeriesWindow &window, LineBatch &lines)
+SeriesPolyline::SeriesPolyline(const SeriesWindow &window, LineBatch &lines, SeriesMean *mean)
     : m_window(window)
     , m_lines(lines)
+    , m_mean(mean)
     , m_groupSize(window.maxPoints > 0
                       ? (static_cast<long long>(window.last) - window.first) / window.maxPoints
                       : 0)
@@ -34,9 +35,24 @@ void SeriesPolyline::lineTo(int row, double value)
     const CPoint next = m_window.mapper.vertex(offsetOf(row), value);
     m_window.mapper.drawSegment(m_lines, m_vertex, next);
     m_vertex = next;
-    if (m_groupCount > 0)
-        m_groupSum.clear();
+    emptyGroup();
+}
+
+void SeriesPolyline::emptyGroup()
+{
+    if (m_groupCount == 0)
+        return;
+    if (m_mean != nullptr) {
+        m_mean->sum.add(m_groupSum);
+        m_mean->count += static_cast<int>(m_groupCount);
+    }
+    m_groupSum.clear();
     m_groupCount = 0;
+}
+
+void SeriesPolyline::finish()
+{
+    emptyGroup();
 }
 
 void SeriesPolyline::closeGroupAt(int row)

@@ -12,7 +12,9 @@ namespace zyfo {
 class SeriesPolyline
 {
 public:
-    SeriesPolyline(const SeriesWindow &window, LineBatch &lines);
+    // With `mean`, every group's values are added to it as the group is emptied; the caller adds
+    // the values that start lines and, at the end, the open group (finish()).
+    SeriesPolyline(const SeriesWindow &window, LineBatch &lines, SeriesMean *mean = nullptr);
 
     // Values per group: (last - first) / N with at most N points, 0 in draw-all mode.
     long long groupSize() const { return m_groupSize; }
@@ -23,6 +25,8 @@ public:
     void start(int row, double value);
     // Ends the line: the next value starts a new one.
     void breakLine() { m_have = false; }
+    // Adds the open group to the mean; the series is drawn.
+    void finish();
     // Adds values to the open group: one, or those of rows first..last, which all hold one.
     void gather(double value);
     void gatherRun(const ChannelColumn &values, int first, int last);
@@ -37,8 +41,11 @@ public:
 private:
     long long offsetOf(int row) const { return static_cast<long long>(row) - m_window.first; }
 
+    void emptyGroup();
+
     const SeriesWindow &m_window;
     LineBatch &m_lines;
+    SeriesMean *m_mean;
     long long m_groupSize = 0;
     bool m_have = false;
     CPoint m_vertex{};

@@ -5,15 +5,27 @@
 
 #include <algorithm>
 #include <climits>
+#include <limits>
 
 namespace zyfo {
 
 int ChannelColumn::segmentOf(int row) const
 {
+    // Lookups mostly go from row to row: the segment found last, or the next, usually holds it.
+    const auto count = static_cast<int>(m_segments.size());
+    const int last = m_lastSegment;
+    const auto holds = [&](int s) {
+        return s >= 0 && s < count && m_segments[static_cast<std::size_t>(s)].firstRow <= row &&
+               (s + 1 == count || row < m_segments[static_cast<std::size_t>(s) + 1].firstRow);
+    };
+    if (holds(last))
+        return last;
+    if (holds(last + 1))
+        return m_lastSegment = last + 1;
     const auto after =
         std::upper_bound(m_segments.begin(), m_segments.end(), row,
                          [](int r, const Segment &segment) { return r < segment.firstRow; });
-    return static_cast<int>(after - m_segments.begin()) - 1;
+    return m_lastSegment = static_cast<int>(after - m_segments.begin()) - 1;
 }
 
 void ChannelColumn::growLastBlock(std::uint32_t needed)
@@ -368,6 +380,20 @@ int ChannelColumn::countIn(int first, int last) const
             return ScanStep::Next;
         });
     return count;
+}
+
+void ChannelColumn::prefetch(int row) const
+{
+    const int s = segmentOf(row);
+    if (s < 0)
+        return;
+    const Segment &segment = m_segments[static_cast<std::size_t>(s)];
+    const auto c = static_cast<std::size_t>((row - segment.firstRow) / kChunkRows);
+    if (c >= segment.chunks.size() || segment.chunks[c].count == 0)
+        return;
+    const double *values = valuesOf(segment.chunks[c]);
+    for (int line = 0; line < kChunkRows; line += 8)
+        __builtin_prefetch(values + line);
 }
 
 int ChannelColumn::nextPresent(int row, int last) const

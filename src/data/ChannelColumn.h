@@ -135,6 +135,10 @@ public:
     int nextPresent(int row, int last) const;
     int nextAbsent(int row, int last) const;
 
+    // Asks the processor to fetch the values around `row` ahead of their use: a walk that jumps
+    // from chunk to chunk would otherwise wait for each one.
+    void prefetch(int row) const;
+
 private:
     static constexpr std::uint32_t kBlockSize = 8192; // values per full block
     static constexpr std::uint32_t kFirstBlockSize = 16;
@@ -187,6 +191,9 @@ private:
     std::vector<std::uint32_t> m_blockCapacity;
     std::uint32_t m_lastCapacity = 0; // of the last block
     std::uint32_t m_used = 0;         // values used in the last block
+    // The segment a lookup found last, where the next one starts looking. A column is used by
+    // one thread at a time.
+    mutable int m_lastSegment = 0;
     // The chunk appends go to, its values and its first row; null when it is to be found anew.
     Chunk *m_open = nullptr;
     double *m_openValues = nullptr;

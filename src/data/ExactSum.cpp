@@ -29,47 +29,92 @@ void ExactSum::add(const PartialSum &sum)
     m_limbs[kSlots[digit + 2]] += static_cast<std::int64_t>(highShifted & kDigitMask);
     m_limbs[kSlots[digit + 3]] += static_cast<std::int64_t>(highShifted >> 32);
     m_limbs[kSlots[digit + 4]] += high >> 32 >> (32 - shift);
+    reach(digit, std::min(digit + 5, kDigits - 1));
     countAddition();
 }
 
-void ExactSum::settleCarries(Limbs &limbs)
+void ExactSum::settleCarries(Limbs &limbs, std::size_t bottom, std::size_t &top)
 {
+    if (top <= bottom)
+        return;
     std::int64_t carry = 0;
-    for (std::size_t digit = 0; digit < kDigits - 1; ++digit) {
+    for (std::size_t digit = bottom; digit + 1 < top; ++digit) {
         std::int64_t &limb = limbs[kSlots[digit]];
         const std::int64_t sum = limb + carry;
         // The shift rounds towards minus infinity, so the digit left behind is never negative.
         carry = sum >> 32;
         limb = sum & static_cast<std::int64_t>(kDigitMask);
     }
-    limbs[kSlots[kDigits - 1]] += carry;
+    std::int64_t *head = &limbs[kSlots[top - 1]];
+    *head += carry;
+    // A head beyond its 32 bits (or, negative, beyond -2^31) carries on into the zero digits
+    // above it.
+    while (top < kDigits &&
+           (*head >= (std::int64_t{1} << 31) || *head < -(std::int64_t{1} << 31))) {
+        carry = *head >> 32;
+        *head &= static_cast<std::int64_t>(kDigitMask);
+        head = &limbs[kSlots[top++]];
+        *head = carry;
+    }
+}
+
+void ExactSum::clear()
+{
+    for (std::size_t digit = m_bottom; digit < m_top; ++digit)
+        m_limbs[kSlots[digit]] = 0;
+    m_bottom = kDigits;
+    m_top = 0;
+    m_addsBeforeSettlement = kAddsPerSettlement;
+}
+
+void ExactSum::add(const ExactSum &other)
+{
+    // Settled digits lie below 2^32, less than one addition of a double puts into a limb.
+    Limbs digits;
+    std::size_t top = other.m_top;
+    for (std::size_t digit = other.m_bottom; digit < top; ++digit)
+        digits[kSlots[digit]] = other.m_limbs[kSlots[digit]];
+    settleCarries(digits, other.m_bottom, top);
+    for (std::size_t digit = other.m_bottom; digit < top; ++digit)
+        m_limbs[kSlots[digit]] += digits[kSlots[digit]];
+    if (other.m_bottom < top)
+        reach(other.m_bottom, std::min(top, kDigits - 1));
+    countAddition();
 }
 
 double ExactSum::value() const
 {
-    Limbs limbs = m_limbs;
-    settleCarries(limbs);
-    const bool negative = limbs[kSlots[kDigits - 1]] < 0;
+    if (m_top <= m_bottom)
+        return 0.0;
+    Limbs limbs;
+    std::size_t top = m_top;
+    for (std::size_t digit = m_bottom; digit < top; ++digit)
+        limbs[kSlots[digit]] = m_limbs[kSlots[digit]];
+    settleCarries(limbs, m_bottom, top);
+    const bool negative = limbs[kSlots[top - 1]] < 0;
     if (negative) {
         // The negated digits, settled again, hold the magnitude.
-        for (std::int64_t &limb : limbs)
-            limb = -limb;
-        settleCarries(limbs);
+        for (std::size_t digit = m_bottom; digit < top; ++digit)
+            limbs[kSlots[digit]] = -limbs[kSlots[digit]];
+        settleCarries(limbs, m_bottom, top);
     }
-    const double magnitude = roundedMagnitude(limbs);
+    const double magnitude = roundedMagnitude(limbs, m_bottom, top);
     return negative ? -magnitude : magnitude;
 }
 
-double ExactSum::roundedMagnitude(const Limbs &limbs)
+double ExactSum::roundedMagnitude(const Limbs &limbs, std::size_t bottom, std::size_t end)
 {
-    const auto digit = [&limbs](int i) {
-        return i >= 0 ? static_cast<std::uint64_t>(limbs[kSlots[static_cast<std::size_t>(i)]])
-                      : std::uint64_t{0};
+    // Digits outside bottom..end - 1 are zero.
+    const int first = static_cast<int>(bottom);
+    const auto digit = [&](int i) {
+        return i >= first && i < static_cast<int>(end)
+                   ? static_cast<std::uint64_t>(limbs[kSlots[static_cast<std::size_t>(i)]])
+                   : std::uint64_t{0};
     };
-    int top = static_cast<int>(kDigits) - 1;
-    while (top >= 0 && digit(top) == 0)
+    int top = static_cast<int>(end) - 1;
+    while (top >= first && digit(top) == 0)
         --top;
-    if (top < 0)
+    if (top < first)
         return 0.0;
     // The top digit lies far above 2^1024 (and is not bounded by 2^32).
     if (top == static_cast<int>(kDigits) - 1)
@@ -86,7 +131,7 @@ double ExactSum::roundedMagnitude(const Limbs &limbs)
     const std::uint64_t third = digit(top - 2);
     const std::uint64_t window = head << spare | third >> (32 - spare);
     bool sticky = (third << (32 + spare)) != 0;
-    for (int i = top - 3; i >= 0 && !sticky; --i)
+    for (int i = top - 3; i >= first && !sticky; --i)
         sticky = digit(i) != 0;
     const int highestBit = 32 * top + 31 - spare;
     // The exponent field of the result is highestBit - 51.

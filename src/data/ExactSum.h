@@ -14,7 +14,9 @@ namespace zyfo {
 // the rounded result does not depend on the order or grouping of the additions. The sum is a
 // fixed-point number in units of 2^-1074 (the smallest subnormal), in 32-bit digits held by
 // signed 64-bit limbs: an addition puts its bits into a few limbs without carrying, and carries
-// are settled every few thousand additions and when the value is read.
+// are settled every few thousand additions and when the value is read. Only the digits an
+// addition has reached are kept track of, so that sums of values of like magnitude are read and
+// emptied in a few steps.
 class ExactSum
 {
 public:
@@ -24,8 +26,11 @@ public:
     // Adds the sum a PartialSum holds. Requires sum.isExact().
     void add(const PartialSum &sum);
 
+    // Adds the sum another accumulator holds.
+    void add(const ExactSum &other);
+
     // Back to zero.
-    void clear() { *this = ExactSum(); }
+    void clear();
 
     // The exact sum rounded to the nearest double, ties to even; +-infinity when it rounds
     // beyond DBL_MAX, as an IEEE addition overflows; +0.0 when it is exactly zero.
@@ -53,20 +58,30 @@ private:
         return slots;
     }();
 
-    // Moves every limb's bits above its digit into the next limb, leaving digits 0..2^32 - 1
-    // below a signed top limb.
-    static void settleCarries(Limbs &limbs);
+    // Moves the bits of digits bottom..top - 2 above their 32 into the next digit, leaving them
+    // 0..2^32 - 1 below a signed head digit, top - 1; raises top while the head does not fit its
+    // 32 bits. Digits from top on are zero.
+    static void settleCarries(Limbs &limbs, std::size_t bottom, std::size_t &top);
     // The settled non-negative sum rounded to the nearest double, ties to even.
-    static double roundedMagnitude(const Limbs &limbs);
+    static double roundedMagnitude(const Limbs &limbs, std::size_t bottom, std::size_t end);
+    // Digits first..last (the last one a carry digit) take part from now on.
+    void reach(std::size_t first, std::size_t last)
+    {
+        m_bottom = first < m_bottom ? first : m_bottom;
+        m_top = last + 1 > m_top ? last + 1 : m_top;
+    }
     void countAddition()
     {
         if (--m_addsBeforeSettlement == 0) {
-            settleCarries(m_limbs);
+            settleCarries(m_limbs, m_bottom, m_top);
             m_addsBeforeSettlement = kAddsPerSettlement;
         }
     }
 
     Limbs m_limbs{};
+    // Digits outside bottom..top - 1 are zero.
+    std::size_t m_bottom = kDigits;
+    std::size_t m_top = 0;
     int m_addsBeforeSettlement = kAddsPerSettlement;
 };
 
@@ -89,6 +104,7 @@ inline void ExactSum::add(double value)
     m_limbs[kSlots[digit]] +=
         static_cast<std::int64_t>(static_cast<std::uint64_t>(signedMantissa) << shift & 0xFFFFFFFF);
     m_limbs[kSlots[digit + 1]] += signedMantissa >> (32 - shift);
+    reach(digit, digit + 2);
     countAddition();
 }
 
