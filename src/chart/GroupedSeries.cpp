@@ -44,9 +44,6 @@ void GroupedSeries::draw()
         const long long closing = std::min<long long>(full, m_window.last);
         if (closing < gap) {
             const int row = static_cast<int>(closing);
-            // Where the next group likely ends, to be fetched while this one is summed.
-            m_values.prefetch(
-                static_cast<int>(std::min<long long>(closing + m_line.groupSize(), walkedLast)));
             m_line.gatherRun(m_values, next, row);
             m_line.closeGroupAt(row);
             next = row + 1;

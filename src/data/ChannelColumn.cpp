@@ -348,6 +348,10 @@ void ChannelColumn::addTo(ExactSum &sum, int first, int last) const
             const int base = c * kChunkRows;
             const int low = std::max(from - base, 0);
             const int high = std::min(to - base, kChunkRows - 1);
+            if (low == 0 && high == kChunkRows - 1 && chunk.summary.sum.isExact()) {
+                sum.add(chunk.summary.sum);
+                continue;
+            }
             // The values of the rows low..high follow each other.
             const double *values = valuesOf(chunk);
             const int begin = bitCount(chunk.mask & bitsBelow(low));
@@ -380,20 +384,6 @@ int ChannelColumn::countIn(int first, int last) const
             return ScanStep::Next;
         });
     return count;
-}
-
-void ChannelColumn::prefetch(int row) const
-{
-    const int s = segmentOf(row);
-    if (s < 0)
-        return;
-    const Segment &segment = m_segments[static_cast<std::size_t>(s)];
-    const auto c = static_cast<std::size_t>((row - segment.firstRow) / kChunkRows);
-    if (c >= segment.chunks.size() || segment.chunks[c].count == 0)
-        return;
-    const double *values = valuesOf(segment.chunks[c]);
-    for (int line = 0; line < kChunkRows; line += 8)
-        __builtin_prefetch(values + line);
 }
 
 int ChannelColumn::nextPresent(int row, int last) const

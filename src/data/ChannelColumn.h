@@ -135,10 +135,6 @@ public:
     int nextPresent(int row, int last) const;
     int nextAbsent(int row, int last) const;
 
-    // Asks the processor to fetch the values around `row` ahead of their use: a walk that jumps
-    // from chunk to chunk would otherwise wait for each one.
-    void prefetch(int row) const;
-
 private:
     static constexpr std::uint32_t kBlockSize = 8192; // values per full block
     static constexpr std::uint32_t kFirstBlockSize = 16;
