@@ -10,6 +10,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
+#include <vector>
 
 namespace zyfo {
 
@@ -54,7 +56,39 @@ int emPixels(const LOGFONT &font, const QString &family)
 
 } // namespace
 
-QFont FontResolver::qtFont(const LOGFONT &font)
+struct FontResolver::Resolved
+{
+    LOGFONT description;
+    QFont font;
+    QFontMetrics metrics;
+};
+
+const FontResolver::Resolved &FontResolver::resolve(const LOGFONT &font)
+{
+    // Used on the GUI thread only, like every font of Qt's; kept to the end of the process, as
+    // fonts must not outlive the application object they belong to.
+    constexpr std::size_t kKept = 8;
+    static auto &kept = *new std::vector<std::unique_ptr<Resolved>>;
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+        if (kept[i]->description == font) {
+            std::rotate(kept.begin(), kept.begin() + static_cast<std::ptrdiff_t>(i),
+                        kept.begin() + static_cast<std::ptrdiff_t>(i) + 1);
+            return *kept.front();
+        }
+    }
+    QFont made = makeFont(font);
+    if (kept.size() == kKept)
+        kept.pop_back();
+    kept.insert(kept.begin(), std::make_unique<Resolved>(Resolved{font, made, QFontMetrics(made)}));
+    return *kept.front();
+}
+
+const QFont &FontResolver::qtFont(const LOGFONT &font)
+{
+    return resolve(font).font;
+}
+
+QFont FontResolver::makeFont(const LOGFONT &font)
 {
     ensureApplication();
     QString family = familyFor(font.lfFaceName);
@@ -71,7 +105,7 @@ QFont FontResolver::qtFont(const LOGFONT &font)
 
 TextMetrics FontResolver::measure(const LOGFONT &font, std::string_view text)
 {
-    QFontMetrics metrics(qtFont(font));
+    const QFontMetrics &metrics = resolve(font).metrics;
     QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     return {{metrics.horizontalAdvance(string), metrics.ascent() + metrics.descent()},
             metrics.ascent()};

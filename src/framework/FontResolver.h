@@ -24,8 +24,16 @@ struct TextMetrics
 class FontResolver
 {
 public:
-    static QFont qtFont(const LOGFONT &font);
+    // The Qt font of a description; the fonts of the last few descriptions are kept, since a
+    // chart draws hundreds of texts in a handful of fonts. The reference stays valid until
+    // other descriptions have been asked for.
+    static const QFont &qtFont(const LOGFONT &font);
     static TextMetrics measure(const LOGFONT &font, std::string_view text);
+
+private:
+    struct Resolved;
+    static const Resolved &resolve(const LOGFONT &font);
+    static QFont makeFont(const LOGFONT &font);
 };
 
 } // namespace zyfo
