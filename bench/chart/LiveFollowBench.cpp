@@ -117,7 +117,10 @@ void FollowOneRecordNewest100(benchmark::State &state)
 {
     followOneRecord(state, true);
 }
-BENCHMARK(FollowOneRecordNewest100)->Unit(benchmark::kMicrosecond)->UseManualTime()->Iterations(500);
+BENCHMARK(FollowOneRecordNewest100)
+    ->Unit(benchmark::kMicrosecond)
+    ->UseManualTime()
+    ->Iterations(1000);
 
 void FollowOneRecordWholeFile(benchmark::State &state)
 {

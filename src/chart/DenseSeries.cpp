@@ -116,10 +116,10 @@ int DenseSeries::finalRunStart(int firstRow, int lastRow, int y) const
     int start = lastRow;
     m_values.scanBackward(
         firstRow, lastRow,
-        [&](int chunkFirst, std::uint64_t, const ChannelColumn::ChunkSummary &summary) {
+        [&](int partFirst, int, int, const ChannelColumn::ChunkSummary &summary) {
             if (bandRowOf(summary.maximum) != y || bandRowOf(summary.minimum) != y)
                 return ScanStep::Descend;
-            start = chunkFirst;
+            start = partFirst;
             return ScanStep::Next;
         },
         [&](int row, double value) {
@@ -140,10 +140,10 @@ bool DenseSeries::hasPairOnEdge(int firstRow, int lastRow, int edge) const
     bool previousOnEdge = false;
     m_values.scanForward(
         firstRow, lastRow,
-        [&](int, std::uint64_t, const ChannelColumn::ChunkSummary &summary) {
+        [&](int, int, int count, const ChannelColumn::ChunkSummary &summary) {
             const int highest = m_mapper.yOf(summary.maximum);
             const int lowest = m_mapper.yOf(summary.minimum);
-            if (highest == edge && lowest == edge) {
+            if (highest == edge && lowest == edge && count >= 2) {
                 found = true;
                 return ScanStep::Stop;
             }

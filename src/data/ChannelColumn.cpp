@@ -62,31 +62,66 @@ void ChannelColumn::summarise(Chunk &chunk, const double *values)
     chunk.count = static_cast<std::uint16_t>(n);
     if (n == 0)
         return;
-    ChunkSummary &summary = chunk.summary;
-    summary = {values[0], values[0], {}};
-    for (int i = 0; i < n; ++i) {
-        summary.minimum = std::min(summary.minimum, values[i]);
-        summary.maximum = std::max(summary.maximum, values[i]);
-        summary.sum.add(values[i]);
+    chunk.summary = {values[0], values[0], {}};
+    for (int i = 0; i < n; ++i)
+        include(chunk.summary, values[i]);
+}
+
+void ChannelColumn::summariseExtremes(Segment &segment, std::size_t span)
+{
+    Span &out = segment.spans[span];
+    out.count = 0;
+    const std::size_t end = std::min(segment.chunks.size(), (span + 1) * kChunksPerSpan);
+    for (std::size_t c = span * kChunksPerSpan; c < end; ++c) {
+        const Chunk &chunk = segment.chunks[c];
+        if (chunk.count == 0)
+            continue;
+        if (out.count == 0) {
+            out.summary.minimum = chunk.summary.minimum;
+            out.summary.maximum = chunk.summary.maximum;
+        }
+        out.summary.minimum = std::min(out.summary.minimum, chunk.summary.minimum);
+        out.summary.maximum = std::max(out.summary.maximum, chunk.summary.maximum);
+        out.count += chunk.count;
+    }
+}
+
+void ChannelColumn::summariseSpan(Segment &segment, std::size_t span)
+{
+    summariseExtremes(segment, span);
+    Span &out = segment.spans[span];
+    out.summary.sum.clear();
+    const std::size_t end = std::min(segment.chunks.size(), (span + 1) * kChunksPerSpan);
+    for (std::size_t c = span * kChunksPerSpan; c < end; ++c) {
+        const double *values = valuesOf(segment.chunks[c]);
+        for (int i = 0; i < segment.chunks[c].count; ++i)
+            out.summary.sum.add(values[i]);
     }
 }
 
 void ChannelColumn::appendSlowly(int row, double value)
 {
     if (m_segments.empty())
-        m_segments.push_back({row, {}});
+        m_segments.push_back({row, {}, {}});
     Segment &segment = m_segments.back();
     const int local = row - segment.firstRow;
     const auto c = static_cast<std::size_t>(local / kChunkRows);
-    if (segment.chunks.size() <= c)
+    if (segment.chunks.size() <= c) {
         segment.chunks.resize(c + 1);
+        segment.spans.resize(c / kChunksPerSpan + 1);
+    }
     Chunk &chunk = segment.chunks[c];
+    Span &span = segment.spans[c / kChunksPerSpan];
     const std::uint64_t rowBit = std::uint64_t{1} << (local % kChunkRows);
     if ((chunk.mask & rowBit) != 0) {
-        // The last row again: its value is the last one stored.
+        // The last row again: its value is the last one stored. The span's exact sum takes the
+        // difference; its extremes come again from its chunks.
         double *values = valuesOf(chunk);
+        span.summary.sum.add(-values[chunk.count - 1]);
+        span.summary.sum.add(value);
         values[chunk.count - 1] = value;
         summarise(chunk, values);
+        summariseExtremes(segment, c / kChunksPerSpan);
         return;
     }
     if (chunk.mask == 0)
@@ -95,19 +130,19 @@ void ChannelColumn::appendSlowly(int row, double value)
         growLastBlock(m_used + 1);
     const int n = chunk.count;
     valuesOf(chunk)[n] = value;
-    ChunkSummary &summary = chunk.summary;
-    if (n == 0) {
-        summary = {value, value, {}};
-    } else {
-        summary.minimum = std::min(summary.minimum, value);
-        summary.maximum = std::max(summary.maximum, value);
-    }
-    summary.sum.add(value);
+    if (n == 0)
+        chunk.summary = {value, value, {}};
+    include(chunk.summary, value);
+    if (span.count == 0)
+        span.summary = {value, value, {}};
+    include(span.summary, value);
+    ++span.count;
     chunk.mask |= rowBit;
     ++chunk.count;
     ++m_used;
     ++m_count;
     m_open = &chunk;
+    m_openSpan = &span;
     m_openValues = valuesOf(chunk);
     m_openFirstRow = segment.firstRow + static_cast<int>(c) * kChunkRows;
 }
@@ -137,6 +172,7 @@ void ChannelColumn::dropChunksFrom(std::size_t segment, std::size_t chunk)
             m_count -= chunks[c].count;
     }
     m_segments[segment].chunks.resize(chunk);
+    m_segments[segment].spans.resize((chunk + kChunksPerSpan - 1) / kChunksPerSpan);
     m_segments.resize(segment + 1);
 }
 
@@ -158,6 +194,7 @@ void ChannelColumn::truncate(int firstRow)
         chunk.mask = kept;
         summarise(chunk, valuesOf(chunk));
         dropChunksFrom(static_cast<std::size_t>(s), c + 1);
+        summariseSpan(segment, c / kChunksPerSpan);
     } else {
         dropChunksFrom(static_cast<std::size_t>(s) + 1, 0);
     }
@@ -179,8 +216,10 @@ void ChannelColumn::truncate(int firstRow)
 void ChannelColumn::shrinkToFit()
 {
     m_open = nullptr;
-    for (Segment &segment : m_segments)
+    for (Segment &segment : m_segments) {
         segment.chunks.shrink_to_fit();
+        segment.spans.shrink_to_fit();
+    }
     if (!m_blocks.empty() && m_used < m_lastCapacity) {
         auto exact = std::make_unique_for_overwrite<double[]>(std::max(m_used, 1u));
         std::copy(m_blocks.back().get(), m_blocks.back().get() + m_used, exact.get());
@@ -222,6 +261,8 @@ void ChannelColumn::rewriteRange(int first, int end,
         Chunk *chunk;
         int base; // the row of the chunk's bit 0
         std::uint64_t mask;
+        std::size_t segment;
+        std::size_t span;
     };
     std::vector<Touched> touched;
     for (std::size_t s = 0; s < m_segments.size(); ++s) {
@@ -235,8 +276,8 @@ void ChannelColumn::rewriteRange(int first, int end,
             const int base = segment.firstRow + c * kChunkRows;
             const int stop = std::min(to, base + kChunkRows);
             Chunk &chunk = segment.chunks[static_cast<std::size_t>(c)];
-            touched.push_back(
-                {&chunk, base, chunk.mask & ~bitsBetween(row - base, stop - 1 - base)});
+            touched.push_back({&chunk, base, chunk.mask & ~bitsBetween(row - base, stop - 1 - base),
+                               s, static_cast<std::size_t>(c / kChunksPerSpan)});
             row = stop;
         }
     }
@@ -291,6 +332,10 @@ void ChannelColumn::rewriteRange(int first, int end,
             summarise(*chunk.chunk, valuesOf(*chunk.chunk));
             offset += chunk.chunk->count;
         }
+        for (std::size_t i = 0; i < touched.size(); ++i)
+            if (i == 0 || touched[i].segment != touched[i - 1].segment ||
+                touched[i].span != touched[i - 1].span)
+                summariseSpan(m_segments[touched[i].segment], touched[i].span);
         return;
     }
     if (inPlace && values.empty())
@@ -317,7 +362,7 @@ std::optional<ValueExtremes> ChannelColumn::extremes(int first, int last) const
     };
     scanForward(
         first, last,
-        [&](int, std::uint64_t, const ChunkSummary &summary) {
+        [&](int, int, int, const ChunkSummary &summary) {
             take(summary.minimum, summary.maximum);
             return ScanStep::Next;
         },
@@ -342,10 +387,19 @@ void ChannelColumn::addTo(ExactSum &sum, int first, int last) const
         const int from = std::max(first, segment.firstRow) - segment.firstRow;
         const int to = std::min(last, segment.endRow() - 1) - segment.firstRow;
         for (int c = from / kChunkRows; c <= to / kChunkRows && from <= to; ++c) {
+            const int base = c * kChunkRows;
+            if (c % kChunksPerSpan == 0 && from <= base && base + kSpanRows - 1 <= to) {
+                const Span &span = segment.spans[static_cast<std::size_t>(c / kChunksPerSpan)];
+                if (span.count == 0 || span.summary.sum.isExact()) {
+                    if (span.count != 0)
+                        sum.add(span.summary.sum);
+                    c += kChunksPerSpan - 1;
+                    continue;
+                }
+            }
             const Chunk &chunk = segment.chunks[static_cast<std::size_t>(c)];
             if (chunk.count == 0)
                 continue;
-            const int base = c * kChunkRows;
             const int low = std::max(from - base, 0);
             const int high = std::min(to - base, kChunkRows - 1);
             if (low == 0 && high == kChunkRows - 1 && chunk.summary.sum.isExact()) {
@@ -375,8 +429,8 @@ int ChannelColumn::countIn(int first, int last) const
     int count = 0;
     scanForward(
         first, last,
-        [&](int, std::uint64_t mask, const ChunkSummary &) {
-            count += bitCount(mask);
+        [&](int, int, int values, const ChunkSummary &) {
+            count += values;
             return ScanStep::Next;
         },
         [&](int, double) {
@@ -390,7 +444,7 @@ int ChannelColumn::nextPresent(int row, int last) const
 {
     int found = last + 1;
     scanForward(
-        row, last, [](int, std::uint64_t, const ChunkSummary &) { return ScanStep::Descend; },
+        row, last, [](int, int, int, const ChunkSummary &) { return ScanStep::Descend; },
         [&](int r, double) {
             found = r;
             return ScanStep::Stop;
@@ -410,6 +464,12 @@ int ChannelColumn::nextAbsent(int row, int last) const
         const auto c = static_cast<std::size_t>(local / kChunkRows);
         if (c >= segment.chunks.size())
             return r;
+        const std::size_t span = c / kChunksPerSpan;
+        if (local % kSpanRows == 0 && span < segment.spans.size() &&
+            segment.spans[span].count == kSpanRows) {
+            r += kSpanRows; // a span with a value in every row
+            continue;
+        }
         const int base = segment.firstRow + static_cast<int>(c) * kChunkRows;
         const std::uint64_t absent = ~segment.chunks[c].mask & ~bitsBelow(local % kChunkRows);
         const int segmentEnd = static_cast<std::size_t>(s) + 1 < m_segments.size()

@@ -40,8 +40,9 @@ enum class ScanStep
 };
 
 // Values of one channel by row index. Rows are grouped in chunks of 64 with a presence bitmap
-// and a summary of the chunk's values (smallest, largest, exact sum), so that drawing and means
-// can take 64 rows at a time; only present values are stored, in row order, in blocks that
+// and a summary of the chunk's values (smallest, largest, exact sum), and chunks in spans of 64
+// with a summary too, so that drawing and means can take 64 or 4096 rows at a time; only present
+// values are stored, in row order, in blocks that
 // never move. Values are added in row order (the last row may be written again, which replaces
 // its value). A column is a list of segments, each with its own chunk grid: reading a file in
 // pieces joins the pieces' columns without copying a value.
@@ -49,6 +50,8 @@ class ChannelColumn
 {
 public:
     static constexpr int kChunkRows = 64;
+    static constexpr int kChunksPerSpan = 64;
+    static constexpr int kSpanRows = kChunkRows * kChunksPerSpan;
 
     struct ChunkSummary
     {
@@ -81,10 +84,9 @@ public:
                 ++chunk.count;
                 ++m_used;
                 ++m_count;
-                ChunkSummary &summary = chunk.summary;
-                summary.minimum = std::min(summary.minimum, value);
-                summary.maximum = std::max(summary.maximum, value);
-                summary.sum.add(value);
+                include(chunk.summary, value);
+                include(m_openSpan->summary, value);
+                ++m_openSpan->count;
                 return;
             }
         }
@@ -115,14 +117,15 @@ public:
     template<class F>
     void forEach(int firstRow, int lastRow, F &&f) const;
 
-    // Scans the present values of rows first..last (inclusive), forward or backward. A chunk
-    // whose 64 rows all lie in the range is offered whole first: chunk(firstRow, mask, summary)
-    // returns Next to take it as it is, Descend to have its values visited, Stop to end. Other
-    // values are visited one by one: value(row, v) returns Next or Stop.
-    template<class ChunkVisit, class ValueVisit>
-    void scanForward(int first, int last, ChunkVisit &&chunk, ValueVisit &&value) const;
-    template<class ChunkVisit, class ValueVisit>
-    void scanBackward(int first, int last, ChunkVisit &&chunk, ValueVisit &&value) const;
+    // Scans the present values of rows first..last (inclusive), forward or backward. A span of
+    // 4096 rows, then a chunk of 64, that lies wholly in the range and holds values is offered
+    // whole first: whole(firstRow, rows, values, summary) returns Next to take it as it is,
+    // Descend to have its parts visited, Stop to end (values == rows: every row holds one).
+    // Other values are visited one by one: value(row, v) returns Next or Stop.
+    template<class WholeVisit, class ValueVisit>
+    void scanForward(int first, int last, WholeVisit &&whole, ValueVisit &&value) const;
+    template<class WholeVisit, class ValueVisit>
+    void scanBackward(int first, int last, WholeVisit &&whole, ValueVisit &&value) const;
 
     // The smallest and largest value of rows first..last, nothing when there is none.
     std::optional<ValueExtremes> extremes(int first, int last) const;
@@ -148,14 +151,30 @@ private:
         ChunkSummary summary{};
     };
 
+    // 64 chunks: the summary of their values and how many they are (0: no summary).
+    struct Span
+    {
+        ChunkSummary summary{};
+        std::uint32_t count = 0;
+    };
+
     struct Segment
     {
         // The row of the segment's first value: its chunk grid starts there. A segment holds no
         // value at or after the next segment's first row.
         int firstRow = 0;
         std::vector<Chunk> chunks;
+        std::vector<Span> spans; // chunk c is in span c / 64
         int endRow() const { return firstRow + static_cast<int>(chunks.size()) * kChunkRows; }
     };
+
+    // A value more in a summary that holds values.
+    static void include(ChunkSummary &summary, double value)
+    {
+        summary.minimum = std::min(summary.minimum, value);
+        summary.maximum = std::max(summary.maximum, value);
+        summary.sum.add(value);
+    }
 
     static std::uint64_t bitsBelow(int bit)
     {
@@ -178,6 +197,9 @@ private:
     void startChunk(Chunk &chunk);
     void growLastBlock(std::uint32_t needed);
     static void summarise(Chunk &chunk, const double *values);
+    // The span's count and extremes from its chunks' summaries; with summariseSpan, its sum too.
+    static void summariseExtremes(Segment &segment, std::size_t span);
+    void summariseSpan(Segment &segment, std::size_t span);
     void dropChunksFrom(std::size_t segment, std::size_t chunk);
 
     std::vector<Segment> m_segments;
@@ -192,6 +214,7 @@ private:
     mutable int m_lastSegment = 0;
     // The chunk appends go to, its values and its first row; null when it is to be found anew.
     Chunk *m_open = nullptr;
+    Span *m_openSpan = nullptr;
     double *m_openValues = nullptr;
     int m_openFirstRow = 0;
     std::uint32_t m_count = 0;
@@ -201,38 +224,48 @@ template<class F>
 void ChannelColumn::forEach(int firstRow, int lastRow, F &&f) const
 {
     scanForward(
-        firstRow, lastRow,
-        [](int, std::uint64_t, const ChunkSummary &) { return ScanStep::Descend; },
+        firstRow, lastRow, [](int, int, int, const ChunkSummary &) { return ScanStep::Descend; },
         [&](int row, double v) {
             f(row, v);
             return ScanStep::Next;
         });
 }
 
-template<class ChunkVisit, class ValueVisit>
-void ChannelColumn::scanForward(int first, int last, ChunkVisit &&chunk, ValueVisit &&value) const
+template<class WholeVisit, class ValueVisit>
+void ChannelColumn::scanForward(int first, int last, WholeVisit &&whole, ValueVisit &&value) const
 {
     first = std::max(first, 0);
     if (last < first || m_segments.empty())
         return;
-    int s = std::max(segmentOf(first), 0);
-    for (; s < static_cast<int>(m_segments.size()); ++s) {
+    for (int s = std::max(segmentOf(first), 0); s < static_cast<int>(m_segments.size()); ++s) {
         const Segment &segment = m_segments[static_cast<std::size_t>(s)];
         if (segment.firstRow > last)
             return;
         const int from = std::max(first, segment.firstRow) - segment.firstRow;
         const int to = std::min(last, segment.endRow() - 1) - segment.firstRow;
-        if (to < from)
-            continue;
-        for (int c = from / kChunkRows; c <= to / kChunkRows; ++c) {
-            const Chunk &ch = segment.chunks[static_cast<std::size_t>(c)];
-            if (ch.mask == 0)
-                continue;
+        for (int c = from / kChunkRows; c <= to / kChunkRows && from <= to; ++c) {
             const int base = c * kChunkRows;
+            if (c % kChunksPerSpan == 0 && from <= base && base + kSpanRows - 1 <= to) {
+                const Span &span = segment.spans[static_cast<std::size_t>(c / kChunksPerSpan)];
+                const ScanStep step = span.count == 0
+                                          ? ScanStep::Next
+                                          : whole(segment.firstRow + base, kSpanRows,
+                                                  static_cast<int>(span.count), span.summary);
+                if (step == ScanStep::Stop)
+                    return;
+                if (step == ScanStep::Next) {
+                    c += kChunksPerSpan - 1;
+                    continue;
+                }
+            }
+            const Chunk &ch = segment.chunks[static_cast<std::size_t>(c)];
+            if (ch.count == 0)
+                continue;
             const int low = std::max(from - base, 0);
             const int high = std::min(to - base, kChunkRows - 1);
             if (low == 0 && high == kChunkRows - 1) {
-                const ScanStep step = chunk(segment.firstRow + base, ch.mask, ch.summary);
+                const ScanStep step =
+                    whole(segment.firstRow + base, kChunkRows, ch.count, ch.summary);
                 if (step == ScanStep::Stop)
                     return;
                 if (step == ScanStep::Next)
@@ -248,8 +281,8 @@ void ChannelColumn::scanForward(int first, int last, ChunkVisit &&chunk, ValueVi
     }
 }
 
-template<class ChunkVisit, class ValueVisit>
-void ChannelColumn::scanBackward(int first, int last, ChunkVisit &&chunk, ValueVisit &&value) const
+template<class WholeVisit, class ValueVisit>
+void ChannelColumn::scanBackward(int first, int last, WholeVisit &&whole, ValueVisit &&value) const
 {
     first = std::max(first, 0);
     if (last < first || m_segments.empty())
@@ -260,17 +293,31 @@ void ChannelColumn::scanBackward(int first, int last, ChunkVisit &&chunk, ValueV
             return;
         const int from = std::max(first, segment.firstRow) - segment.firstRow;
         const int to = std::min(last, segment.endRow() - 1) - segment.firstRow;
-        if (to < from)
-            continue;
-        for (int c = to / kChunkRows; c >= from / kChunkRows; --c) {
-            const Chunk &ch = segment.chunks[static_cast<std::size_t>(c)];
-            if (ch.mask == 0)
-                continue;
+        for (int c = to / kChunkRows; c >= from / kChunkRows && from <= to; --c) {
             const int base = c * kChunkRows;
+            const int spanBase = base - (c % kChunksPerSpan) * kChunkRows;
+            if (c % kChunksPerSpan == kChunksPerSpan - 1 && from <= spanBase &&
+                base + kChunkRows - 1 <= to) {
+                const Span &span = segment.spans[static_cast<std::size_t>(c / kChunksPerSpan)];
+                const ScanStep step = span.count == 0
+                                          ? ScanStep::Next
+                                          : whole(segment.firstRow + spanBase, kSpanRows,
+                                                  static_cast<int>(span.count), span.summary);
+                if (step == ScanStep::Stop)
+                    return;
+                if (step == ScanStep::Next) {
+                    c -= kChunksPerSpan - 1;
+                    continue;
+                }
+            }
+            const Chunk &ch = segment.chunks[static_cast<std::size_t>(c)];
+            if (ch.count == 0)
+                continue;
             const int low = std::max(from - base, 0);
             const int high = std::min(to - base, kChunkRows - 1);
             if (low == 0 && high == kChunkRows - 1) {
-                const ScanStep step = chunk(segment.firstRow + base, ch.mask, ch.summary);
+                const ScanStep step =
+                    whole(segment.firstRow + base, kChunkRows, ch.count, ch.summary);
                 if (step == ScanStep::Stop)
                     return;
                 if (step == ScanStep::Next)

@@ -1,8 +1,12 @@
 // Tests of the measurement model: value storage, sorting, time window and ranges.
 #include "MeasurementFile.h"
 
+#include "ExactSum.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <map>
 #include <random>
 
@@ -41,6 +45,106 @@ TEST(ChannelColumn, SparseAndDenseValuesAcrossChunksAndBlocks)
     EXPECT_FALSE(column.value(100));
     column.append(120, 9.0);
     EXPECT_EQ(column.value(120), 9.0);
+}
+
+// Range answers of a column against a plain map of its values, for random ranges.
+void expectRangesMatch(const ChannelColumn &column, const std::map<int, double> &expected,
+                       std::mt19937 &random, int rows)
+{
+    std::uniform_int_distribution<int> rowOf(-10, rows + 10);
+    for (int i = 0; i < 60; ++i) {
+        int first = rowOf(random);
+        int last = i % 3 == 0 ? first + rowOf(random) % 9000 : rowOf(random);
+        if (last < first)
+            std::swap(first, last);
+        ExactSum sum;
+        ExactSum wantedSum;
+        std::optional<ValueExtremes> wantedExtremes;
+        int count = 0;
+        for (auto it = expected.lower_bound(first); it != expected.end() && it->first <= last;
+             ++it) {
+            wantedSum.add(it->second);
+            ++count;
+            if (!wantedExtremes)
+                wantedExtremes = ValueExtremes{it->second, it->second};
+            wantedExtremes->minimum = std::min(wantedExtremes->minimum, it->second);
+            wantedExtremes->maximum = std::max(wantedExtremes->maximum, it->second);
+        }
+        column.addTo(sum, first, last);
+        EXPECT_EQ(sum.value(), wantedSum.value()) << first << ".." << last;
+        EXPECT_EQ(column.countIn(first, last), count) << first << ".." << last;
+        const auto extremes = column.extremes(first, last);
+        ASSERT_EQ(extremes.has_value(), wantedExtremes.has_value()) << first << ".." << last;
+        if (extremes) {
+            EXPECT_EQ(extremes->minimum, wantedExtremes->minimum) << first << ".." << last;
+            EXPECT_EQ(extremes->maximum, wantedExtremes->maximum) << first << ".." << last;
+        }
+        const auto present = expected.lower_bound(std::max(first, 0));
+        const int nextPresent =
+            present != expected.end() && present->first <= last ? present->first : last + 1;
+        EXPECT_EQ(column.nextPresent(first, last), nextPresent) << first << ".." << last;
+        int absent = std::max(first, 0);
+        while (absent <= last && expected.count(absent) != 0)
+            ++absent;
+        EXPECT_EQ(column.nextAbsent(first, last), std::min(absent, last + 1))
+            << first << ".." << last;
+    }
+}
+
+TEST(ChannelColumn, RangeAnswersFollowAppendsTruncationsRewritesAndPieces)
+{
+    // Long full stretches and sparse ones, so that whole spans of rows are taken at once, and
+    // every change that can reach a summary: replacing the last value, truncating, rewriting a
+    // range in place, joining a piece.
+    std::mt19937 random(11);
+    std::uniform_real_distribution<double> valueOf(-50.0, 50.0);
+    ChannelColumn column;
+    std::map<int, double> expected;
+    int row = 0;
+    const auto appendUpTo = [&](ChannelColumn &target, std::map<int, double> &values, int end,
+                                int offset) {
+        for (; row < end; row += random() % 5 == 0 ? 1 + static_cast<int>(random() % 300) : 1) {
+            const double v = std::round(valueOf(random) * 100) / 100;
+            target.append(row, v);
+            values[row + offset] = v;
+            if (random() % 97 == 0) {
+                const double again = -v;
+                target.append(row, again);
+                values[row + offset] = again;
+            }
+        }
+    };
+    appendUpTo(column, expected, 30000, 0);
+    expectRangesMatch(column, expected, random, 30000);
+
+    column.truncate(17000);
+    expected.erase(expected.lower_bound(17000), expected.end());
+    row = 17003;
+    appendUpTo(column, expected, 40000, 0);
+    expectRangesMatch(column, expected, random, 40000);
+
+    // Reverse the values of a range: the same rows, so it is rewritten where they lie.
+    std::vector<std::pair<int, double>> rewritten(expected.lower_bound(4000),
+                                                  expected.lower_bound(13000));
+    std::vector<double> reversed;
+    for (const auto &entry : rewritten)
+        reversed.push_back(entry.second);
+    std::reverse(reversed.begin(), reversed.end());
+    for (std::size_t i = 0; i < rewritten.size(); ++i) {
+        rewritten[i].second = reversed[i];
+        expected[rewritten[i].first] = reversed[i];
+    }
+    column.rewriteRange(4000, 13000, rewritten);
+    expectRangesMatch(column, expected, random, 40000);
+
+    ChannelColumn piece;
+    std::map<int, double> pieceValues;
+    row = 0;
+    appendUpTo(piece, pieceValues, 20000, 40000);
+    column.appendPiece(std::move(piece), 40000);
+    expected.insert(pieceValues.begin(), pieceValues.end());
+    row = 60000;
+    expectRangesMatch(column, expected, random, 60000);
 }
 
 TEST(MeasurementFile, SortOfAppendedRowsMatchesAStableSortOfAll)
