@@ -9,7 +9,6 @@
 #include "Resources.h"
 #include "SystemReportFile.h"
 
-
 namespace zyfo {
 
 namespace {

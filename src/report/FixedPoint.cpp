@@ -1,6 +1,7 @@
 // printf-exact "%.Nf" formatting of doubles for report cells, without printf's cost.
 #include "FixedPoint.h"
 
+#include <algorithm>
 #include <bit>
 #include <charconv>
 #include <cmath>
@@ -44,34 +45,47 @@ std::uint64_t scaledMagnitude(double value, int decimals)
 
 } // namespace
 
-void appendFixedPoint(std::string &out, double value, int decimals)
+void appendFixedPoint(std::string &out, double value, int decimals, std::string_view point)
 {
     if (!std::isfinite(value) || std::fabs(value) >= kFastLimit) {
         // 400 characters hold any double in fixed notation (at most 309 integer digits).
         char text[400];
         char *end =
             std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals).ptr;
-        out.append(text, end);
+        const std::string_view written(text, static_cast<std::size_t>(end - text));
+        const std::size_t dot = written.find('.');
+        if (dot == std::string_view::npos) {
+            out += written;
+            return;
+        }
+        out += written.substr(0, dot);
+        out += point;
+        out += written.substr(dot + 1);
         return;
     }
     const std::uint64_t scaled = scaledMagnitude(value, decimals);
-    char digits[32];
+    char digits[24];
     char *end = std::to_chars(digits, digits + sizeof digits, scaled).ptr;
     const auto length = static_cast<int>(end - digits);
+    // The cell is put together here and appended once: sign, whole part (at least one digit,
+    // "0.05" for a scaled 5), point, decimals.
+    char cell[48];
+    char *at = cell;
     if (std::signbit(value))
-        out += '-';
-    // At least one digit before the point: "0.05" for a scaled 5 (decimals is then at least 1).
+        *at++ = '-';
     if (length <= decimals) {
-        out += "0.";
-        out.append(static_cast<std::size_t>(decimals - length), '0');
-        out.append(digits, end);
-        return;
+        *at++ = '0';
+    } else {
+        at = std::copy(digits, end - decimals, at);
     }
-    out.append(digits, static_cast<std::size_t>(length - decimals));
     if (decimals > 0) {
-        out += '.';
-        out.append(digits + length - decimals, static_cast<std::size_t>(decimals));
+        out.append(cell, static_cast<std::size_t>(at - cell));
+        out += point;
+        at = cell;
+        at = std::fill_n(at, std::max(decimals - length, 0), '0');
+        at = std::copy(std::max(end - decimals, static_cast<char *>(digits)), end, at);
     }
+    out.append(cell, static_cast<std::size_t>(at - cell));
 }
 
 } // namespace zyfo

@@ -4,6 +4,8 @@
 #include "Cp1250.h"
 #include "FixedPoint.h"
 
+#include <algorithm>
+
 namespace zyfo {
 
 namespace {
@@ -39,6 +41,7 @@ constexpr ReportColumn kColumns[] = {
 constexpr std::string_view kHeaderStart = "Data i Godzina  ";
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::size_t kPushSize = 1 << 20;
+constexpr int kRowBlock = 512; // rows gathered at once; a multiple of 64
 
 // Every line break of `text` (CR LF, LF alone, CR alone) as CR LF.
 std::string withCrLf(std::string_view text)
@@ -133,35 +136,59 @@ void ReportWriter::appendComment()
 
 bool ReportWriter::writeRows(ReportFile &file, ReportResult &result)
 {
+    // Rows are taken a block at a time: each channel's values of the block are gathered in one
+    // pass over its column, then the block's lines are written row by row.
+    const std::size_t channels = m_channels.size();
+    std::vector<double> blockValues(channels * kRowBlock);
+    std::vector<std::uint64_t> blockPresence(channels * kRowBlock / 64);
     std::vector<double> values;
-    values.reserve(m_channels.size());
+    values.reserve(channels);
     m_haveLastHeader = false;
     const int rows = m_data.rowCount();
-    for (int row = 0; row < rows; ++row) {
-        m_present.clear();
-        values.clear();
-        for (int i = 0; i < static_cast<int>(m_channels.size()); ++i) {
-            if (const std::optional<double> value = m_channels[i].values->value(row)) {
-                m_present.push_back(i);
-                values.push_back(*value);
+    for (int blockFirst = 0; blockFirst < rows; blockFirst += kRowBlock) {
+        const int blockLast = std::min(rows - 1, blockFirst + kRowBlock - 1);
+        std::fill(blockPresence.begin(), blockPresence.end(), 0);
+        for (std::size_t i = 0; i < channels; ++i) {
+            double *channelValues = blockValues.data() + i * kRowBlock;
+            std::uint64_t *presence = blockPresence.data() + i * (kRowBlock / 64);
+            m_channels[i].values->forEach(blockFirst, blockLast, [&](int row, double v) {
+                const int k = row - blockFirst;
+                channelValues[k] = v;
+                presence[k / 64] |= std::uint64_t{1} << (k % 64);
+            });
+        }
+        for (int row = blockFirst; row <= blockLast; ++row) {
+            const int k = row - blockFirst;
+            m_present.clear();
+            values.clear();
+            for (std::size_t i = 0; i < channels; ++i) {
+                if ((blockPresence[i * (kRowBlock / 64) + k / 64] >> (k % 64) & 1) != 0) {
+                    m_present.push_back(static_cast<int>(i));
+                    values.push_back(blockValues[i * kRowBlock + k]);
+                }
             }
+            appendLine(row, values);
+            if (m_buffer.size() >= kPushSize && !pushBuffer(file, result))
+                return false;
         }
-        appendHeaderIfChanged();
-        // The texts are the stamp's own 8-bit characters: written as they stand.
-        m_buffer += m_data.rowDateText(row);
-        m_buffer += ' ';
-        m_buffer += m_data.rowTimeText(row);
-        m_buffer += m_separator;
-        for (std::size_t k = 0; k < m_present.size(); ++k) {
-            if (k > 0)
-                m_buffer += m_separator;
-            appendValue(values[k], m_channels[m_present[k]].column);
-        }
-        m_buffer += kLineEnd;
-        if (m_buffer.size() >= kPushSize && !pushBuffer(file, result))
-            return false;
     }
     return true;
+}
+
+void ReportWriter::appendLine(int row, const std::vector<double> &values)
+{
+    appendHeaderIfChanged();
+    // The texts are the stamp's own 8-bit characters: written as they stand.
+    m_buffer += m_data.rowDateText(row);
+    m_buffer += ' ';
+    m_buffer += m_data.rowTimeText(row);
+    m_buffer += m_separator;
+    for (std::size_t k = 0; k < m_present.size(); ++k) {
+        if (k > 0)
+            m_buffer += m_separator;
+        appendValue(values[k], m_channels[m_present[k]].column);
+    }
+    m_buffer += kLineEnd;
 }
 
 void ReportWriter::appendHeaderIfChanged()
@@ -184,15 +211,7 @@ void ReportWriter::appendHeaderIfChanged()
 void ReportWriter::appendValue(double value, int column)
 {
     const ReportColumn &kindColumn = kColumns[column];
-    const std::size_t start = m_buffer.size();
-    appendFixedPoint(m_buffer, value, kindColumn.decimals);
-    // The point, if any, stands just before the decimals ("inf" and "nan" have none).
-    const std::size_t digits = static_cast<std::size_t>(kindColumn.decimals);
-    if (digits > 0 && m_decimalSeparator != "." && m_buffer.size() > start + digits) {
-        const std::size_t point = m_buffer.size() - digits - 1;
-        if (m_buffer[point] == '.')
-            m_buffer.replace(point, 1, m_decimalSeparator);
-    }
+    appendFixedPoint(m_buffer, value, kindColumn.decimals, m_decimalSeparator);
     if (m_options.format == ReportFormat::Text)
         m_buffer.append(static_cast<std::size_t>(kindColumn.blanks), ' ');
 }

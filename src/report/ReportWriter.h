@@ -85,6 +85,8 @@ private:
 
     void collectChannels();
     bool writeRows(ReportFile &file, ReportResult &result);
+    // The line of `row`: the channels m_present lists, with their `values`.
+    void appendLine(int row, const std::vector<double> &values);
     void appendComment();
     void appendValue(double value, int column);
     void appendHeaderIfChanged();

@@ -37,8 +37,17 @@ TEST(FixedPoint, MatchesPrintfOnTiesEdgesAndASampleOfEveryMagnitude)
         std::snprintf(text, sizeof text, "%.*f", decimals, value);
         std::string out;
         appendFixedPoint(out, value, decimals);
-        return out == text ? ::testing::AssertionSuccess()
-                           : ::testing::AssertionFailure() << value << " gave " << out;
+        // A separator of two bytes stands where the point stood.
+        std::string wanted(text);
+        if (const std::size_t point = wanted.find('.'); point != std::string::npos)
+            wanted.replace(point, 1, "\xA5;");
+        std::string separated;
+        appendFixedPoint(separated, value, decimals, "\xA5;");
+        if (out != text)
+            return ::testing::AssertionFailure() << value << " gave " << out;
+        if (separated != wanted)
+            return ::testing::AssertionFailure() << value << " gave " << separated;
+        return ::testing::AssertionSuccess();
     };
     // Exact binary ties round to even; 1.005 lies below its tie; signs of zero; the fast
     // path's limit.
