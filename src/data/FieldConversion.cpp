@@ -129,8 +129,10 @@ std::optional<double> fieldToValue(const std::uint8_t *begin, const std::uint8_t
     bool negative = false;
     if (p < end && (*p == '-' || *p == '+'))
         negative = *p++ == '-';
-    // from_chars takes no sign of its own here: a second sign is no number.
-    if (p == end || *p == '-' || *p == '+')
+    // A number begins with a digit, or a point and a digit. Anything else, a second sign or
+    // the words from_chars would take ("inf", "nan"), is no number.
+    const bool number = p < end && (isDigit(*p) || (*p == '.' && p + 1 < end && isDigit(p[1])));
+    if (!number)
         return 0.0;
     const auto *first = reinterpret_cast<const char *>(p);
     const auto *last = reinterpret_cast<const char *>(end);
@@ -143,8 +145,6 @@ std::optional<double> fieldToValue(const std::uint8_t *begin, const std::uint8_t
             return std::nullopt;
         value = 0.0;
     }
-    if (!std::isfinite(value))
-        return std::nullopt;
     return negative ? -value : value;
 }
 

@@ -20,9 +20,9 @@ const std::uint8_t *scanSimpleDecimal(const std::uint8_t *p, const std::uint8_t 
 
 // A value field: leading white space, an optional sign, digits with an optional "." and an
 // optional exponent, stopping at the first byte that does not fit; "." is the decimal point
-// whatever the locale. A field that does not begin with a number gives 0, one too small for a
-// double gives 0. Nothing for a missing reading: a field whose first byte is "?", and a value
-// that is not a finite double (too large, "inf", "nan").
+// whatever the locale. A field that does not begin with a number gives 0 (also "inf" and
+// "nan"), one too small for a double gives 0. Nothing for a missing reading: a field whose first
+// byte is "?", and a number too large for a double (it has no finite value).
 std::optional<double> fieldToValue(const std::uint8_t *begin, const std::uint8_t *end);
 
 } // namespace zyfo

@@ -65,21 +65,46 @@ TEST(FieldConversion, IntegersReadLikeAtoiAndSaturate)
         EXPECT_EQ(fieldToInt(bytes(text), bytes(text) + text.size()), value) << text;
 }
 
-TEST(FieldConversion, ValuesReadWithAPointAndMissingOrNonFiniteOnesAreNone)
+TEST(FieldConversion, ValuesFollowTheNumberGrammar)
 {
+    // Leading white space, an optional sign, digits with an optional point and an optional
+    // exponent, up to the first byte that does not fit; no number at the start gives 0.
     const std::pair<std::string, std::optional<double>> cases[] = {
         {"21.5", 21.5},
-        {"  -0.25e2abc", -25.0},
-        {"21,5", 21.0},
+        {" \t\n-0.25e2abc", -25.0},
+        {"+7", 7.0},
+        {"21,5", 21.0}, // a comma is no decimal point
+        {"3 4", 3.0},   // a blank ends the number
+        {".5", 0.5},    // digits after the point alone
+        {"-.5", -0.5},
+        {"5.", 5.0},
+        {"2E3", 2000.0},
+        {"1.5e-1x", 0.15},
+        {"1e", 1.0}, // an exponent cut short is no exponent
+        {"1e+", 1.0},
+        {"7e-x", 7.0},
+        {"0x1A", 0.0}, // "0", then a byte that does not fit
         {"", 0.0},
-        {"+-5", 0.0},
-        {"1e-400", 0.0},
-        {" ?12", 0.0}, // only a first "?" marks a missing reading
+        {".", 0.0},
+        {"-", 0.0},
+        {"+-5", 0.0}, // a second sign is no number
+        {"--5", 0.0},
+        {"abc", 0.0},
+        {"-x", 0.0},
+        {"nan", 0.0}, // words are no number either
+        {"NaN", 0.0},
+        {"inf", 0.0},
+        {"-inf", 0.0},
+        {"infinity", 0.0},
+        {"1e-400", 0.0}, // too small for a double
+        {" ?12", 0.0},   // only a first "?" marks a missing reading
         {"?12", std::nullopt},
+        {"?", std::nullopt},
+        // Too large for a double: no finite value, so a missing reading.
         {"1e400", std::nullopt},
-        {std::string(400, '9'), std::nullopt},
-        {"inf", std::nullopt},
-        {"NaN", std::nullopt}};
+        {"-1e999", std::nullopt},
+        {"1e99999999999999999999", std::nullopt},
+        {std::string(400, '9'), std::nullopt}};
     for (const auto &[text, value] : cases)
         EXPECT_EQ(fieldToValue(bytes(text), bytes(text) + text.size()), value) << text;
 }
