@@ -2,6 +2,7 @@
 #include "CPrinterDC.h"
 
 #include "Application.h"
+#include "LinePixels.h"
 
 #include <QPageLayout>
 #include <QPrinter>
@@ -34,6 +35,7 @@ CPrinterDC::CPrinterDC(const std::string &pdfPath, int dpi, CSize page)
     m_printer->setPageSize(QPageSize(inches, QPageSize::Inch));
     m_printer->setPageMargins(QMarginsF(0, 0, 0, 0));
     m_printer->setFullPage(true);
+    m_linesAsPixels = true;
 }
 
 CPrinterDC::CPrinterDC(QPrinter &printer)
@@ -59,6 +61,26 @@ int CPrinterDC::GetDeviceCaps(int index) const
                     page.left() - paper.left(),
                     page.top() - paper.top()};
     return caps.capability(index);
+}
+
+void CPrinterDC::drawLine(CPoint from, CPoint to, const LOGPEN &pen)
+{
+    if (!m_linesAsPixels) {
+        CPainterDC::drawLine(from, to, pen);
+        return;
+    }
+    for (const CRect &block : linePixels(from, to, pen))
+        fillRect(block, pen.lopnColor);
+}
+
+void CPrinterDC::drawLines(const std::vector<CPoint> &ends, const LOGPEN &pen)
+{
+    if (!m_linesAsPixels) {
+        CPainterDC::drawLines(ends, pen);
+        return;
+    }
+    for (std::size_t i = 0; i + 1 < ends.size(); i += 2)
+        drawLine(ends[i], ends[i + 1], pen);
 }
 
 int CPrinterDC::StartDoc(const std::string &docName)

@@ -19,7 +19,8 @@ public:
     // A printer that writes `pdfPath`: A4 pages at `dpi` dots per inch.
     explicit CPrinterDC(const std::string &pdfPath, int dpi = 600);
     // A printer that writes `pdfPath` on pages of exactly `page` device units at `dpi` dots
-    // per inch, printable to their edges (a picture saved as a vector file).
+    // per inch, printable to their edges (a picture saved as a vector file). Its lines are the
+    // pixels the image surface sets, so that a renderer at one pixel a unit lights those.
     CPrinterDC(const std::string &pdfPath, int dpi, CSize page);
     // Printing on `printer`, which must outlive the surface (the print dialog's choice).
     explicit CPrinterDC(QPrinter &printer);
@@ -34,8 +35,13 @@ public:
     // Ends the job: the document is printed, or the PDF file complete.
     int EndDoc() override;
 
+protected:
+    void drawLine(CPoint from, CPoint to, const LOGPEN &pen) override;
+    void drawLines(const std::vector<CPoint> &ends, const LOGPEN &pen) override;
+
 private:
     std::unique_ptr<QPrinter> m_ownPrinter;
+    bool m_linesAsPixels = false;
     QPrinter *m_printer;
     bool m_started = false;
     int m_pages = 0;

@@ -3,6 +3,7 @@
 #include "CSvgDC.h"
 
 #include "FontResolver.h"
+#include "LinePixels.h"
 
 #include <cstdio>
 #include <fstream>
@@ -102,14 +103,18 @@ void CSvgDC::fillRect(const CRect &rect, COLORREF color)
 
 void CSvgDC::drawLine(CPoint from, CPoint to, const LOGPEN &pen)
 {
-    // A one-pixel line ends short of its end point, like GDI's: the last pixel is left out by
-    // butt ends; wider pens have round ends.
-    bool thin = pen.lopnWidth <= 1;
-    m_body += "<line x1=\"" + std::to_string(from.x) + "\" y1=\"" + std::to_string(from.y) +
-              "\" x2=\"" + std::to_string(to.x) + "\" y2=\"" + std::to_string(to.y) +
-              "\" stroke=\"" + colour(pen.lopnColor) + "\" stroke-width=\"" +
-              std::to_string(thin ? 1 : pen.lopnWidth) + "\" stroke-linecap=\"" +
-              (thin ? "butt" : "round") + "\"/>\n";
+    // A stroke at whole-number coordinates straddles two rows of pixels, and every renderer
+    // rounds a sloping or round-ended one its own way: the line is written as the pixels the
+    // image surface sets, so that any renderer at 1:1 lights those.
+    const std::vector<CRect> blocks = linePixels(from, to, pen);
+    if (blocks.empty())
+        return;
+    m_body += "<path fill=\"" + colour(pen.lopnColor) + "\" d=\"";
+    for (const CRect &block : blocks)
+        m_body += 'M' + std::to_string(block.left) + ' ' + std::to_string(block.top) + 'h' +
+                  std::to_string(block.Width()) + 'v' + std::to_string(block.Height()) + 'h' +
+                  std::to_string(-block.Width()) + 'z';
+    m_body += "\"/>\n";
 }
 
 void CSvgDC::paintPixel(int x, int y, COLORREF color)

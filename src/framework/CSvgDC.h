@@ -9,8 +9,9 @@
 
 namespace zyfo {
 
-// Lines, fills and pixels are drawn with crisp edges, so a viewer at 1:1 shows the pixels the
-// image surface sets; text uses the same face and sizes as the other surfaces.
+// Fills and pixels are rectangles with crisp edges and lines the pixels the image surface sets
+// for them, so a viewer at 1:1 shows the pixels the image has outside text; text uses the same
+// face and sizes as the other surfaces.
 class CSvgDC : public CDC
 {
 public:

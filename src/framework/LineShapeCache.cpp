@@ -103,13 +103,13 @@ std::optional<VerticalShape> LineShapeCache::decompose(int width, int sign)
     return vertical;
 }
 
-LineShape LineShapeCache::render(int width, int dx, int dy)
+QPoint LineShapeCache::paint(int width, int dx, int dy, int &columns, int &rows)
 {
     // The stroke reaches half the width and a pixel of rounding beyond the line; a lit pixel
     // on the border of the scratch area would mean it reached further.
     const int margin = width + 2;
-    const int columns = std::abs(dx) + 2 * margin + 1;
-    const int rows = std::abs(dy) + 2 * margin + 1;
+    columns = std::abs(dx) + 2 * margin + 1;
+    rows = std::abs(dy) + 2 * margin + 1;
     if (!m_scratch || m_scratch->width() < columns || m_scratch->height() < rows) {
         const int oldColumns = m_scratch ? m_scratch->width() : 0;
         const int oldRows = m_scratch ? m_scratch->height() : 0;
@@ -122,13 +122,20 @@ LineShape LineShapeCache::render(int width, int dx, int dy)
     }
     const int x0 = margin + std::max(0, -dx);
     const int y0 = margin + std::max(0, -dy);
-    {
-        QPainter painter(m_scratch.get());
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.setPen(widePen(LOGPEN{PS_SOLID, width, RGB(255, 255, 255)}));
-        painter.drawLine(x0, y0, x0 + dx, y0 + dy);
-    }
+    QPainter painter(m_scratch.get());
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(widePen(LOGPEN{PS_SOLID, width, RGB(255, 255, 255)}));
+    painter.drawLine(x0, y0, x0 + dx, y0 + dy);
+    return {x0, y0};
+}
 
+LineShape LineShapeCache::render(int width, int dx, int dy)
+{
+    int columns = 0;
+    int rows = 0;
+    const QPoint origin = paint(width, dx, dy, columns, rows);
+    const int x0 = origin.x();
+    const int y0 = origin.y();
     LineShape shape;
     int first = -1;
     for (int y = 0; y < rows; ++y) {
@@ -151,6 +158,26 @@ LineShape LineShapeCache::render(int width, int dx, int dy)
     shape.top = first - y0;
     shape.rows.shrink_to_fit();
     return shape;
+}
+
+std::vector<CRect> LineShapeCache::runs(int width, int dx, int dy)
+{
+    int columns = 0;
+    int rows = 0;
+    const QPoint origin = paint(width, dx, dy, columns, rows);
+    std::vector<CRect> found;
+    for (int y = 0; y < rows; ++y) {
+        const QRgb *line = reinterpret_cast<const QRgb *>(m_scratch->constScanLine(y));
+        const QRgb *end = line + columns;
+        for (const QRgb *left = std::find_if(line, end, lit); left != end;) {
+            const QRgb *right = std::find_if(left, end, blank);
+            const auto x = static_cast<int>(left - line) - origin.x();
+            found.push_back(
+                {x, y - origin.y(), x + static_cast<int>(right - left), y - origin.y() + 1});
+            left = std::find_if(right, end, lit);
+        }
+    }
+    return found;
 }
 
 std::size_t LineShapeCache::cost(const LineShape &shape)

@@ -1,6 +1,8 @@
 // The pixels the painter sets for round-ended wide lines, made once per line shape and kept.
 #pragma once
 
+#include "CRect.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <list>
@@ -11,6 +13,7 @@
 #include <vector>
 
 class QImage;
+class QPoint;
 
 namespace zyfo {
 
@@ -68,6 +71,11 @@ public:
     // painter's vertical line of that width does not decompose. Valid while the cache lives.
     const VerticalShape *vertical(int width, bool downwards);
 
+    // Every run of pixels in a row of the line from (0, 0) to (dx, dy) with a pen of `width`,
+    // whatever its shape (also of no length), as rectangles one row high relative to the
+    // line's start; made anew on each call.
+    std::vector<CRect> runs(int width, int dx, int dy);
+
     // Memory the kept shapes take, as counted against the limit.
     std::size_t bytes() const { return m_bytes; }
 
@@ -85,6 +93,9 @@ private:
         LineShape shape; // no rows: the line is not one run in each row
     };
 
+    // Strokes the line on the scratch image, blank around it; returns where its start lies and
+    // the extent of the area used.
+    QPoint paint(int width, int dx, int dy, int &columns, int &rows);
     LineShape render(int width, int dx, int dy);
     std::optional<VerticalShape> decompose(int width, int sign);
     static std::size_t cost(const LineShape &shape);
