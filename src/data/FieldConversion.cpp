@@ -7,7 +7,6 @@
 #include <array>
 #include <charconv>
 #include <climits>
-#include <cmath>
 
 namespace zyfo {
 namespace {
