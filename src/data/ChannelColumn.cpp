@@ -171,9 +171,13 @@ void ChannelColumn::dropChunksFrom(std::size_t segment, std::size_t chunk)
         for (std::size_t c = s == segment ? chunk : 0; c < chunks.size(); ++c)
             m_count -= chunks[c].count;
     }
-    m_segments[segment].chunks.resize(chunk);
-    m_segments[segment].spans.resize((chunk + kChunksPerSpan - 1) / kChunksPerSpan);
-    m_segments.resize(segment + 1);
+    // A segment left without chunks goes too: a later append must find a segment that starts
+    // at or before its row.
+    if (segment < m_segments.size()) {
+        m_segments[segment].chunks.resize(chunk);
+        m_segments[segment].spans.resize((chunk + kChunksPerSpan - 1) / kChunksPerSpan);
+    }
+    m_segments.resize(std::min(m_segments.size(), chunk == 0 ? segment : segment + 1));
 }
 
 void ChannelColumn::truncate(int firstRow)

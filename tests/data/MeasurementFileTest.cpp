@@ -140,11 +140,17 @@ TEST(ChannelColumn, RangeAnswersFollowAppendsTruncationsRewritesAndPieces)
     ChannelColumn piece;
     std::map<int, double> pieceValues;
     row = 0;
-    appendUpTo(piece, pieceValues, 20000, 40000);
-    column.appendPiece(std::move(piece), 40000);
+    appendUpTo(piece, pieceValues, 20000, 40100);
+    column.appendPiece(std::move(piece), 40100);
     expected.insert(pieceValues.begin(), pieceValues.end());
-    row = 60000;
-    expectRangesMatch(column, expected, random, 60000);
+    expectRangesMatch(column, expected, random, 60100);
+
+    // Cut between the end of the first segment's rows and the piece's first row, then go on.
+    column.truncate(40050);
+    expected.erase(expected.lower_bound(40050), expected.end());
+    row = 40060;
+    appendUpTo(column, expected, 50000, 0);
+    expectRangesMatch(column, expected, random, 50000);
 }
 
 TEST(MeasurementFile, SortOfAppendedRowsMatchesAStableSortOfAll)
