@@ -4,6 +4,9 @@
 
 #include "GuiApplication.h"
 
+#include <QtGlobal>
+
+#include <cstdio>
 #include <cstdlib>
 
 namespace zyfo {
@@ -31,6 +34,14 @@ void ensureApplication()
     static char name[] = "zyfo";
     static char *argv[] = {name, nullptr};
     application = new GuiApplication(argc, argv);
+}
+
+void keepToolkitMessagesQuiet()
+{
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &text) {
+        if (type == QtFatalMsg)
+            std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    });
 }
 
 } // namespace zyfo

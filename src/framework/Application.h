@@ -9,4 +9,9 @@ namespace zyfo {
 // the off-screen platform, so fonts and images work on a machine without a screen.
 void ensureApplication();
 
+// Keeps the toolkit's own messages (about the platform, the runtime folder, fonts ...) off
+// standard error from now on, for command-line tools whose standard error carries their own
+// messages alone. A fatal message is still written, as the process ends with it.
+void keepToolkitMessagesQuiet();
+
 } // namespace zyfo

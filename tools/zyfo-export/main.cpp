@@ -1,5 +1,6 @@
 // zyfo-export: the viewer's reading, channel listing, report writing and chart drawing without
 // a window.
+#include "Application.h"
 #include "CChartCtrl.h"
 #include "ChartExport.h"
 #include "ExportCommandLine.h"
@@ -85,6 +86,7 @@ int writeReport(const zyfo::ExportCommandLine &cl, const zyfo::MeasurementFile &
 int main(int argc, char **argv)
 {
     std::setlocale(LC_ALL, "");
+    zyfo::keepToolkitMessagesQuiet();
     std::string error;
     const std::optional<zyfo::ExportCommandLine> cl =
         zyfo::ExportCommandLine::parse({argv + 1, argv + argc}, error);
