@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -24,15 +25,12 @@ struct Series
     Values values;
 };
 
-// Fills the chart's file with `rows` rows holding `series`, shows every channel, sets the time
-// window to all rows and makes the pens, as the reader leaves a freshly opened file.
-inline void loadRows(CChartCtrl &chart, int rows, const std::vector<Series> &series)
+// Appends rows 0..rows - 1 holding the values of `series`, the i-th series being channel
+// channels[i] of its kind.
+inline void appendRows(MeasurementFile &file, int rows, const std::vector<Series> &series,
+                       const std::vector<int> &channels)
 {
-    MeasurementFile &file = chart.file();
     StampConverter converter;
-    std::vector<int> channels;
-    for (const Series &s : series)
-        channels.push_back(file.channelNames(s.kind).add(s.name));
     for (int row = 0; row < rows; ++row) {
         // Row `row` stands at 15 January 2024 from midnight, one row a minute. The text is wider
         // than a stamp: the compiler cannot tell that the two fields keep two digits.
@@ -45,11 +43,32 @@ inline void loadRows(CChartCtrl &chart, int rows, const std::vector<Series> &ser
             if (static_cast<std::size_t>(row) < series[i].values.size() && series[i].values[row])
                 file.storeValue(series[i].kind, channels[i], *series[i].values[row]);
     }
+}
+
+// Fills the chart's file with `rows` rows holding `series`, shows every channel, sets the time
+// window to rows first..last (all rows by default) and makes the pens, as the reader leaves a
+// freshly opened file. A window ending beyond the rows, as when the file got shorter since the
+// window was set, is set on last + 1 rows of which only the first `rows` are then kept.
+inline void loadRows(CChartCtrl &chart, int rows, const std::vector<Series> &series, int first = 0,
+                     int last = -1)
+{
+    MeasurementFile &file = chart.file();
+    std::vector<int> channels;
+    for (const Series &s : series)
+        channels.push_back(file.channelNames(s.kind).add(s.name));
+    if (last < 0)
+        last = rows - 1;
+    const int made = std::max(rows, last + 1);
+    appendRows(file, made, series, channels);
     for (std::size_t i = 0; i < series.size(); ++i)
         file.channelView(series[i].kind, channels[i]).shown = true;
     file.updateGroupShownFlags();
-    file.setFromTime(file.rowTime(0));
-    file.setToTime(file.rowTime(rows - 1));
+    file.setFromTime(file.rowTime(first));
+    file.setToTime(file.rowTime(last));
+    if (made > rows) {
+        file.clearRows();
+        appendRows(file, rows, series, channels);
+    }
     chart.CreatePens(1);
 }
 

@@ -59,28 +59,12 @@ struct Window
     int last;
 };
 
-// The scene's chart with `rows` rows. A window ending beyond the rows (the file got shorter
-// since it was set) is made by setting it on more rows and keeping only `rows` of them.
+// The scene's chart with `rows` rows, over `window` (which may end beyond the rows).
 void loadScene(CChartCtrl &chart, int rows, unsigned seed, const Window &window)
 {
-    const int made = std::max(rows, window.last + 1);
-    const std::vector<Series> series = wanderingChannels(made, seed);
-    loadRows(chart, made, series);
+    loadRows(chart, rows, wanderingChannels(std::max(rows, window.last + 1), seed), window.first,
+             window.last);
     MeasurementFile &file = chart.file();
-    file.setFromTime(file.rowTime(window.first));
-    file.setToTime(file.rowTime(window.last));
-    if (made > rows) {
-        std::vector<std::time_t> times;
-        for (int row = 0; row < rows; ++row)
-            times.push_back(file.rowTime(row));
-        file.clearRows();
-        for (int row = 0; row < rows; ++row) {
-            file.appendRow(times[static_cast<std::size_t>(row)], nullptr);
-            for (const Series &s : series)
-                if (const std::optional<double> v = s.values[static_cast<std::size_t>(row)])
-                    file.storeValue(s.kind, 0, *v);
-        }
-    }
     file.groupView(UnitGroup::Temperature) = {-20, 15, true, true};
     file.groupView(UnitGroup::RelativeHumidity) = {20, 100, false, true};
     file.groupView(UnitGroup::WindSpeed) = {0, 6, false, true};

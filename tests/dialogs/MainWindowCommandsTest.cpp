@@ -66,16 +66,28 @@ TEST_F(MainWindowCommandsTest, PrintNamesTheFileAndReportsAPrinterThatCannotPrin
     EXPECT_EQ(script.requests()[2].flags, MB_OK | MB_ICONEXCLAMATION);
 }
 
-// A printer that lets the event loop run while its job starts, as a slow printer does: timer
-// ticks arrive in the middle of printing.
+// A printer that lets the event loop run while its job starts, as a slow printer does: it
+// starts the job once `tick` has fired meanwhile.
 class SlowPrinter : public CRecordingDC
 {
 public:
+    explicit SlowPrinter(QTimer *tick)
+        : m_tick(tick)
+    {}
+
     int StartDoc(const std::string &docName) override
     {
-        QTest::qWait(1500);
+        int ticks = 0;
+        // Connected after the window's own handler, so the window has seen the tick when this
+        // one counts it.
+        const auto counting = QObject::connect(m_tick, &QTimer::timeout, [&] { ++ticks; });
+        EXPECT_TRUE(test::waitFor([&] { return ticks > 0; }, 10000)) << "no tick while printing";
+        QObject::disconnect(counting);
         return CRecordingDC::StartDoc(docName);
     }
+
+private:
+    QTimer *m_tick;
 };
 
 TEST_F(MainWindowCommandsTest, LiveUpdateWaitsWhilePrinting)
@@ -84,9 +96,15 @@ TEST_F(MainWindowCommandsTest, LiveUpdateWaitsWhilePrinting)
     open(path);
     window.setLiveUpdate({1, 1, 100, 0});
     writeRecords("stacja.zyd", 10, 5, true);
+    // The live-update timer, the window's only one of a second.
+    QTimer *liveUpdate = nullptr;
+    for (QTimer *timer : window.GetSafeHwnd()->findChildren<QTimer *>())
+        if (timer->isActive() && timer->interval() == 1000)
+            liveUpdate = timer;
+    ASSERT_NE(liveUpdate, nullptr);
 
     DialogScript script;
-    script.answerPrintDialog(IDOK, std::make_unique<SlowPrinter>());
+    script.answerPrintDialog(IDOK, std::make_unique<SlowPrinter>(liveUpdate));
     runMenu("Drukuj");
     EXPECT_EQ(file().rowCount(), 10);
     // Once the print is done, the next tick reads the new rows.
