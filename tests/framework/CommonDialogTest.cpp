@@ -2,6 +2,7 @@
 #include "Application.h"
 #include "CColorDialog.h"
 #include "CFileDialog.h"
+#include "CImageDC.h"
 #include "CSvgDC.h"
 #include "DialogScript.h"
 #include "WindowTestSupport.h"
@@ -11,7 +12,12 @@
 #include <QFileDialog>
 #include <QTemporaryDir>
 
+#include <QImage>
+
 #include <gtest/gtest.h>
+
+#include <regex>
+#include <set>
 
 namespace zyfo {
 namespace {
@@ -80,17 +86,37 @@ TEST_F(CommonDialogTest, ColourDialogScriptedAndReal)
     EXPECT_EQ(real.GetColor(), RGB(10, 20, 30));
 }
 
-TEST_F(CommonDialogTest, SvgSurfaceWritesIntegerCoordinates)
+TEST_F(CommonDialogTest, SvgSurfaceWritesLinesAsThePixelsTheImageSets)
 {
-    CSvgDC svg(400, 300);
-    CPen pen;
-    pen.CreatePen(PS_SOLID, 2, RGB(236, 226, 128));
-    svg.SelectObject(&pen);
-    svg.MoveTo(36, 102);
-    svg.LineTo(72, 95);
-    EXPECT_NE(svg.document().find("<line x1=\"36\" y1=\"102\" x2=\"72\" y2=\"95\" "),
-              std::string::npos)
-        << svg.document();
+    // A sloping line of each pen kind: the SVG's rectangles cover exactly the image's pixels.
+    for (const int width : {1, 2, 7}) {
+        CSvgDC svg(400, 300);
+        CImageDC image(400, 300);
+        CPen pen;
+        pen.CreatePen(PS_SOLID, width, RGB(236, 226, 128));
+        for (CDC *dc : {static_cast<CDC *>(&svg), static_cast<CDC *>(&image)}) {
+            dc->SelectObject(&pen);
+            dc->MoveTo(36, 102);
+            dc->LineTo(72, 95);
+        }
+        std::set<std::pair<int, int>> covered;
+        const std::string document = svg.document();
+        const std::regex block(R"(M(-?\d+) (-?\d+)h(\d+)v(\d+)h-\d+z)");
+        for (auto it = std::sregex_iterator(document.begin(), document.end(), block);
+             it != std::sregex_iterator(); ++it)
+            for (int y = std::stoi((*it)[2]); y < std::stoi((*it)[2]) + std::stoi((*it)[4]); ++y)
+                for (int x = std::stoi((*it)[1]); x < std::stoi((*it)[1]) + std::stoi((*it)[3]);
+                     ++x)
+                    covered.emplace(x, y);
+        std::set<std::pair<int, int>> lit;
+        for (int y = 0; y < 300; ++y)
+            for (int x = 0; x < 400; ++x)
+                if ((image.image().pixel(x, y) & 0xFFFFFF) != 0)
+                    lit.emplace(x, y);
+        EXPECT_FALSE(lit.empty());
+        EXPECT_EQ(covered, lit) << "width " << width;
+        EXPECT_NE(document.find("fill=\"#ece280\""), std::string::npos);
+    }
 }
 
 } // namespace
