@@ -82,11 +82,11 @@ protected:
         EXPECT_EQ(script.pendingAnswers(), 0u);
     }
 
-    // Types `value` over the edit's text and presses Enter in it.
-    void enterValue(int id, const QString &value)
+    // Types `value` over the edit's text and presses `key` (Enter or Escape) in it.
+    void enterValue(int id, const QString &value, Qt::Key key = Qt::Key_Return)
     {
         typeInto(window, id, value);
-        QTest::keyClick(widgetOf(window, id), Qt::Key_Return);
+        QTest::keyClick(widgetOf(window, id), key);
     }
 
     CWnd &control(int id) { return *window.GetDlgItem(id); }
