@@ -77,12 +77,7 @@ public:
 
     int StartDoc(const std::string &docName) override
     {
-        int ticks = 0;
-        // Connected after the window's own handler, so the window has seen the tick when this
-        // one counts it.
-        const auto counting = QObject::connect(m_tick, &QTimer::timeout, [&] { ++ticks; });
-        EXPECT_TRUE(test::waitFor([&] { return ticks > 0; }, 10000)) << "no tick while printing";
-        QObject::disconnect(counting);
+        EXPECT_TRUE(test::waitForTick(m_tick)) << "no tick while printing";
         return CRecordingDC::StartDoc(docName);
     }
 
@@ -96,11 +91,7 @@ TEST_F(MainWindowCommandsTest, LiveUpdateWaitsWhilePrinting)
     open(path);
     window.setLiveUpdate({1, 1, 100, 0});
     writeRecords("stacja.zyd", 10, 5, true);
-    // The live-update timer, the window's only one of a second.
-    QTimer *liveUpdate = nullptr;
-    for (QTimer *timer : window.GetSafeHwnd()->findChildren<QTimer *>())
-        if (timer->isActive() && timer->interval() == 1000)
-            liveUpdate = timer;
+    QTimer *liveUpdate = runningTimer(test::kLiveUpdateEverySecond);
     ASSERT_NE(liveUpdate, nullptr);
 
     DialogScript script;
@@ -108,7 +99,7 @@ TEST_F(MainWindowCommandsTest, LiveUpdateWaitsWhilePrinting)
     runMenu("Drukuj");
     EXPECT_EQ(file().rowCount(), 10);
     // Once the print is done, the next tick reads the new rows.
-    EXPECT_TRUE(test::waitFor([&] { return file().rowCount() == 15; }, 5000));
+    EXPECT_TRUE(test::waitFor([&] { return file().rowCount() == 15; }));
 }
 
 // The close box hides both tool windows, Esc only the date format one (the chart settings
