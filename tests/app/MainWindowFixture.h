@@ -13,6 +13,7 @@
 #include "WindowTestSupport.h"
 
 #include <QDateTimeEdit>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -82,11 +83,20 @@ protected:
         EXPECT_EQ(script.pendingAnswers(), 0u);
     }
 
-    // Types `value` over the edit's text and presses Enter in it.
-    void enterValue(int id, const QString &value)
+    // Types `value` over the edit's text and presses `key` (Enter or Escape) in it.
+    void enterValue(int id, const QString &value, Qt::Key key = Qt::Key_Return)
     {
         typeInto(window, id, value);
-        QTest::keyClick(widgetOf(window, id), Qt::Key_Return);
+        QTest::keyClick(widgetOf(window, id), key);
+    }
+
+    // The window's running timer of `interval` ms, or null.
+    QTimer *runningTimer(int interval)
+    {
+        for (QTimer *timer : window.GetSafeHwnd()->findChildren<QTimer *>())
+            if (timer->isActive() && timer->interval() == interval)
+                return timer;
+        return nullptr;
     }
 
     CWnd &control(int id) { return *window.GetDlgItem(id); }
@@ -122,6 +132,11 @@ protected:
     UserFolders folders;
     CMainDlg window;
 };
+
+// The intervals of the window's timers: the live-update re-read with a period of one second,
+// and the delayed redraw after a picker change.
+inline constexpr int kLiveUpdateEverySecond = 1000;
+inline constexpr int kRedrawTimerInterval = 100;
 
 // The thirteen controls that stay disabled until a file with data is loaded.
 inline constexpr int kDataControls[] = {

@@ -1,10 +1,11 @@
-// The main window driven as a person uses it: before and after a file, resizing, drawing and
-// colours, value edits with their limits, and the shared temperature axis.
+// The main window driven as a person uses it: before and after a file, the About item, resizing,
+// drawing and colours, value edits with their limits, and the shared temperature axis.
 #include "MainWindowFixture.h"
 
 #include "CColorBox.h"
 #include "CWinApp.h"
 
+#include <QMenu>
 #include <QTest>
 
 namespace zyfo {
@@ -18,6 +19,7 @@ constexpr int kBinaryItem = 3;
 
 TEST_F(MainWindowTest, ControlsAreDisabledUntilAFileIsOpenedWhoseNameIsInTheTitle)
 {
+    EXPECT_EQ(title(), "VENTRO ZYFO");
     for (int id : kDataControls)
         EXPECT_FALSE(enabled(id)) << id;
     const std::string path = writeRecords("station.zyd", 0, 30);
@@ -25,6 +27,36 @@ TEST_F(MainWindowTest, ControlsAreDisabledUntilAFileIsOpenedWhoseNameIsInTheTitl
     EXPECT_EQ(title(), "VENTRO ZYFO - " + path);
     for (int id : kDataControls)
         EXPECT_TRUE(enabled(id)) << id;
+}
+
+// The system menu's About item and Pomoc / "O programie" open the same About dialog.
+TEST_F(MainWindowTest, TheAboutItemOfTheSystemMenuOpensTheAboutDialog)
+{
+    const auto systemMenuAbout = [&] {
+        QTest::keyClick(window.GetSafeHwnd(), Qt::Key_Space, Qt::AltModifier);
+        QMenu *popup = nullptr;
+        ASSERT_TRUE(waitFor([&] {
+            popup = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            return popup != nullptr;
+        }));
+        const QList<QAction *> items = popup->actions();
+        const auto about = std::find_if(items.begin(), items.end(), [](const QAction *item) {
+            return item->text() == "&About zyfo...";
+        });
+        ASSERT_NE(about, items.end());
+        popup->close();
+        (*about)->trigger();
+    };
+    const DialogTemplate *opened[2] = {};
+    const std::function<void()> ways[] = {systemMenuAbout, [&] { runMenu("O programie"); }};
+    for (int way = 0; way < 2; ++way)
+        withModalDialog(ways[way], [&](CDialog &dialog) {
+            opened[way] = &dialog.dialogTemplate();
+            EXPECT_EQ(dialog.GetSafeHwnd()->windowTitle(), "O programie");
+            click(dialog, IDOK);
+        });
+    EXPECT_NE(opened[0], nullptr);
+    EXPECT_EQ(opened[0], opened[1]);
 }
 
 TEST_F(MainWindowTest, ResizingMovesOnlyTheChart)
@@ -42,7 +74,7 @@ TEST_F(MainWindowTest, ResizingMovesOnlyTheChart)
     EXPECT_EQ(combo->geometry(), comboBefore);
 }
 
-TEST_F(MainWindowTest, WykresOffGreysKolorAndRemovesTheLineAndAColourThenMakesNoPen)
+TEST_F(MainWindowTest, WykresOffGreysKolorAndAColourMakesNoPenUntilItIsDrawnAgain)
 {
     open(writeRecords("station.zyd", 0, 20));
     const COLORREF color = window.chart().channelColor(ChannelKind::Temperature, 0);
@@ -58,24 +90,37 @@ TEST_F(MainWindowTest, WykresOffGreysKolorAndRemovesTheLineAndAColourThenMakesNo
     click(window, IDC_COLOR);
     EXPECT_EQ(static_cast<CColorBox &>(control(IDC_COLOR_BOX)).color(), RGB(10, 200, 30));
     EXPECT_EQ(window.chart().channelPen(ChannelKind::Temperature, 0).GetSafeHandle(), nullptr);
+
+    // Drawn again with a pen of the chosen colour and the line width in force now.
+    window.chart().SetLineWidth(5);
+    click(window, IDC_DRAW);
+    EXPECT_TRUE(enabled(IDC_COLOR));
+    const LOGPEN *pen = window.chart().channelPen(ChannelKind::Temperature, 0).GetSafeHandle();
+    ASSERT_NE(pen, nullptr);
+    EXPECT_EQ(pen->lopnWidth, 5);
+    EXPECT_EQ(pen->lopnColor, RGB(10, 200, 30));
+    EXPECT_GT(linesIn(RGB(10, 200, 30)), 0u);
 }
 
-TEST_F(MainWindowTest, ValueEditsAreCommittedByEnterWithinTheirLimitsAndTheWindowStays)
+TEST_F(MainWindowTest, ValueEditsAreCommittedByEnterOrEscapeWithinTheirLimitsAndTheWindowStays)
 {
     struct Case
     {
         int item, id;
-        const char *typed, *from, *to;
+        const char *typed;
+        Qt::Key key;
+        const char *from, *to;
     };
     const Case cases[] = {
-        {kHumidityItem, IDC_VALUE_FROM, "500", "99", "100"},
-        {kBinaryItem, IDC_VALUE_TO, "7", "0", "1"},
-        {kBinaryItem, IDC_VALUE_FROM, "3", "0", "1"},
+        {kHumidityItem, IDC_VALUE_FROM, "500", Qt::Key_Return, "99", "100"},
+        {kHumidityItem, IDC_VALUE_TO, "0", Qt::Key_Escape, "0", "1"},
+        {kBinaryItem, IDC_VALUE_TO, "7", Qt::Key_Return, "0", "1"},
+        {kBinaryItem, IDC_VALUE_FROM, "3", Qt::Key_Escape, "0", "1"},
     };
     open(writeRecords("station.zyd", 0, 20));
     for (const Case &c : cases) {
         choose(window, IDC_CHANNEL, c.item);
-        enterValue(c.id, c.typed);
+        enterValue(c.id, c.typed, c.key);
         EXPECT_EQ(text(IDC_VALUE_FROM), c.from) << c.typed;
         EXPECT_EQ(text(IDC_VALUE_TO), c.to) << c.typed;
         EXPECT_TRUE(window.IsWindowVisible());

@@ -65,12 +65,15 @@ inline void focus(CDialog &dialog, int id)
     QApplication::processEvents();
 }
 
-// Focuses the edit, selects all it holds and types `text` over it key by key.
+// Focuses the edit, selects all it holds and types `text` over it key by key; an empty `text`
+// deletes what was selected.
 inline void typeInto(CDialog &dialog, int id, const QString &text)
 {
     focus(dialog, id);
     QWidget *widget = widgetOf(dialog, id);
     QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
+    if (text.isEmpty())
+        QTest::keyClick(widget, Qt::Key_Delete);
     QTest::keyClicks(widget, text);
 }
 

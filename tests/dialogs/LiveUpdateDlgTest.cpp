@@ -1,4 +1,5 @@
-// The "Uaktualnianie pomiarów" dialog: limits on leaving an edit; Enter and Esc never end it.
+// The "Uaktualnianie pomiarów" dialog: limits on leaving an edit, greying, OK right after typing;
+// Enter and Esc validate the edit and never end it.
 #include "CLiveUpdateDlg.h"
 #include "DialogDriver.h"
 #include "DialogIds.h"
@@ -8,7 +9,11 @@
 namespace zyfo {
 namespace {
 
+using test::click;
+using test::isEnabled;
+using test::runModal;
 using test::textOf;
+using test::typeInto;
 
 class LiveUpdateDlgTest : public ::testing::Test
 {
@@ -34,26 +39,86 @@ TEST_F(LiveUpdateDlgTest, EditsAreKeptWithinTheirLimitsOnLeaving)
     };
     const Case cases[] = {{IDC_LIVE_PERIOD, "1", "2"},
                           {IDC_LIVE_PERIOD, "20000", "10000"},
+                          {IDC_LIVE_PERIOD, "", "2"},
                           {IDC_LIVE_LAST_COUNT, "3", "5"},
                           {IDC_LIVE_LAST_COUNT, "99999", "50000"}};
-    test::runModal(dialog, [&] {
+    runModal(dialog, [&] {
         for (const Case &c : cases) {
-            test::typeInto(dialog, c.id, c.typed);
+            typeInto(dialog, c.id, c.typed);
             test::focus(dialog, c.id == IDC_LIVE_PERIOD ? IDC_LIVE_LAST_COUNT : IDC_LIVE_PERIOD);
             EXPECT_EQ(textOf(dialog, c.id), c.shown) << c.typed;
         }
-        test::click(dialog, IDC_LIVE_CANCEL);
+        click(dialog, IDC_LIVE_CANCEL);
     });
 }
 
-TEST_F(LiveUpdateDlgTest, NeitherEnterNorEscapeEndsTheDialog)
+TEST_F(LiveUpdateDlgTest, EnterAndEscapeValidateTheEditAndNeverEndTheDialog)
 {
-    test::runModal(dialog, [&] {
-        test::pressKey(dialog, IDC_LIVE_PERIOD, Qt::Key_Return);
-        test::pressKey(dialog, IDC_LIVE_LAST_COUNT, Qt::Key_Escape);
-        EXPECT_TRUE(dialog.IsWindowVisible());
-        test::click(dialog, IDC_LIVE_CANCEL);
+    struct Case
+    {
+        int id;
+        Qt::Key key;
+        const char *typed;
+        const char *shown;
+    };
+    const Case cases[] = {{IDC_LIVE_PERIOD, Qt::Key_Return, "1", "2"},
+                          {IDC_LIVE_LAST_COUNT, Qt::Key_Escape, "3", "5"}};
+    runModal(dialog, [&] {
+        for (const Case &c : cases) {
+            typeInto(dialog, c.id, c.typed);
+            QTest::keyClick(test::widgetOf(dialog, c.id), c.key);
+            EXPECT_EQ(textOf(dialog, c.id), c.shown) << c.typed;
+            EXPECT_TRUE(dialog.IsWindowVisible());
+        }
+        click(dialog, IDC_LIVE_CANCEL);
     });
+}
+
+TEST_F(LiveUpdateDlgTest, UpdatesOffGreyTheRestAndOnAgainBringBackTheLastGroupOnlyWhenTicked)
+{
+    const int periodGroup[] = {IDC_LIVE_PERIOD, IDC_LIVE_PERIOD_LABEL, IDC_LIVE_SECONDS_LABEL,
+                               IDC_LIVE_LAST_ON};
+    const int lastGroup[] = {IDC_LIVE_LAST_COUNT, IDC_LIVE_SHOW_LABEL, IDC_LIVE_LAST_LABEL};
+    for (const int lastOn : {1, 0}) {
+        SCOPED_TRACE(lastOn);
+        dialog.m_lastOn = lastOn;
+        runModal(dialog, [&] {
+            click(dialog, IDC_LIVE_UPDATE);
+            for (const int id : periodGroup)
+                EXPECT_FALSE(isEnabled(dialog, id)) << id;
+            for (const int id : lastGroup)
+                EXPECT_FALSE(isEnabled(dialog, id)) << id;
+            click(dialog, IDC_LIVE_UPDATE);
+            for (const int id : periodGroup)
+                EXPECT_TRUE(isEnabled(dialog, id)) << id;
+            for (const int id : lastGroup)
+                EXPECT_EQ(isEnabled(dialog, id), lastOn == 1) << id;
+            click(dialog, IDC_LIVE_CANCEL);
+        });
+    }
+}
+
+// OK takes the focus from the edit, which validates it before the dialog ends.
+TEST_F(LiveUpdateDlgTest, OkRightAfterTypingStoresTheValueWithinItsLimits)
+{
+    struct Case
+    {
+        int id;
+        const char *typed;
+        int CLiveUpdateDlg::*value;
+        int stored;
+    };
+    const Case cases[] = {{IDC_LIVE_PERIOD, "20000", &CLiveUpdateDlg::m_period, 10000},
+                          {IDC_LIVE_LAST_COUNT, "3", &CLiveUpdateDlg::m_lastCount, 5}};
+    for (const Case &c : cases) {
+        EXPECT_EQ(runModal(dialog,
+                           [&] {
+                               typeInto(dialog, c.id, c.typed);
+                               click(dialog, IDC_LIVE_OK);
+                           }),
+                  IDOK);
+        EXPECT_EQ(dialog.*c.value, c.stored) << c.typed;
+    }
 }
 
 } // namespace

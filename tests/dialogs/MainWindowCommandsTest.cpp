@@ -77,12 +77,7 @@ public:
 
     int StartDoc(const std::string &docName) override
     {
-        int ticks = 0;
-        // Connected after the window's own handler, so the window has seen the tick when this
-        // one counts it.
-        const auto counting = QObject::connect(m_tick, &QTimer::timeout, [&] { ++ticks; });
-        EXPECT_TRUE(test::waitFor([&] { return ticks > 0; }, 10000)) << "no tick while printing";
-        QObject::disconnect(counting);
+        EXPECT_TRUE(test::waitForTick(m_tick)) << "no tick while printing";
         return CRecordingDC::StartDoc(docName);
     }
 
@@ -96,11 +91,7 @@ TEST_F(MainWindowCommandsTest, LiveUpdateWaitsWhilePrinting)
     open(path);
     window.setLiveUpdate({1, 1, 100, 0});
     writeRecords("stacja.zyd", 10, 5, true);
-    // The live-update timer, the window's only one of a second.
-    QTimer *liveUpdate = nullptr;
-    for (QTimer *timer : window.GetSafeHwnd()->findChildren<QTimer *>())
-        if (timer->isActive() && timer->interval() == 1000)
-            liveUpdate = timer;
+    QTimer *liveUpdate = runningTimer(test::kLiveUpdateEverySecond);
     ASSERT_NE(liveUpdate, nullptr);
 
     DialogScript script;
@@ -108,18 +99,47 @@ TEST_F(MainWindowCommandsTest, LiveUpdateWaitsWhilePrinting)
     runMenu("Drukuj");
     EXPECT_EQ(file().rowCount(), 10);
     // Once the print is done, the next tick reads the new rows.
-    EXPECT_TRUE(test::waitFor([&] { return file().rowCount() == 15; }, 5000));
+    EXPECT_TRUE(test::waitFor([&] { return file().rowCount() == 15; }));
 }
 
-TEST_F(MainWindowCommandsTest, FormatDatyAndWykresShowTheirDialogsWorkingOnTheChart)
+// The close box hides both tool windows, Esc only the date format one (the chart settings
+// dialog keeps Esc for its edits); the menu shows each again as it was left.
+TEST_F(MainWindowCommandsTest, FormatDatyAndWykresWorkOnTheChartAndComeBackAsLeft)
 {
-    runMenu("Format daty");
-    EXPECT_TRUE(test::dialogTitled("Data i czas")->IsWindowVisible());
-    runMenu("Wykres");
-    CDialog *chart = test::dialogTitled("Wykres");
-    test::activate(*chart);
-    test::typeInto(*chart, IDC_CHART_WIDTH, "4");
-    EXPECT_EQ(window.chart().settings().lineWidth, 4);
+    struct Case
+    {
+        const char *menu, *caption;
+        int box;
+        int ChartSettings::*setting;
+        bool escapeHides;
+    };
+    const Case cases[] = {
+        {"Format daty", "Data i czas", IDC_DATE_SHOW_DATE, &ChartSettings::showDate, true},
+        {"Wykres", "Wykres", IDC_CHART_SHOW_MEANS, &ChartSettings::showMeans, false}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.menu);
+        runMenu(c.menu);
+        CDialog *dialog = test::dialogTitled(c.caption);
+        ASSERT_NE(dialog, nullptr);
+        ASSERT_TRUE(dialog->IsWindowVisible());
+        test::activate(*dialog);
+        const int before = window.chart().settings().*c.setting;
+        click(*dialog, c.box);
+        EXPECT_EQ(window.chart().settings().*c.setting, 1 - before);
+
+        dialog->GetSafeHwnd()->close(); // the close box
+        EXPECT_FALSE(dialog->IsWindowVisible());
+        runMenu(c.menu);
+        EXPECT_TRUE(dialog->IsWindowVisible());
+        EXPECT_EQ(isChecked(*dialog, c.box), before == 0);
+
+        test::activate(*dialog);
+        test::pressKey(*dialog, c.box, Qt::Key_Escape);
+        EXPECT_EQ(dialog->IsWindowVisible(), !c.escapeHides);
+        runMenu(c.menu);
+        EXPECT_TRUE(dialog->IsWindowVisible());
+        EXPECT_EQ(isChecked(*dialog, c.box), before == 0);
+    }
 }
 
 TEST_F(MainWindowCommandsTest, LiveUpdateSettingsAreTakenOnOkAndAnulujTakesNothingBack)

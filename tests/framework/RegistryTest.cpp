@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -99,19 +100,25 @@ TEST_F(RegistryTest, AWriterKilledAtAnyMomentLeavesACompleteFile)
                     writer.WriteValue(name, &generation, REG_DWORD, sizeof generation);
         }
         // Readers meanwhile always see every value: the file is replaced, never rewritten.
-        // The first reads wait until the writer is under way.
+        // They read until they have seen the first value change a few times, however slowly
+        // the writer gets under way on a loaded machine.
         DWORD first = base;
-        for (int look = 0; look < 10000 && (look < 40 || first == base); ++look) {
+        int changes = 0;
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+        for (int look = 0;
+             (look < 40 || changes < 3) && std::chrono::steady_clock::now() < deadline; ++look) {
             CRegistryKey reader;
             ASSERT_TRUE(reader.Open(HKEY_CURRENT_USER, settingsKey));
             for (const std::string &name : names) {
                 DWORD value = 0;
                 ASSERT_TRUE(reader.ReadDword(name, &value)) << name << " in round " << round;
-                if (&name == &names.front())
-                    first = value;
+                if (&name != &names.front())
+                    continue;
+                changes += value != first ? 1 : 0;
+                first = value;
             }
-            usleep(500);
         }
+        EXPECT_GE(changes, 3) << "the writer did not get under way in round " << round;
         kill(child, SIGKILL);
         int status = 0;
         waitpid(child, &status, 0);

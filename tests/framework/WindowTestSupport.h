@@ -16,14 +16,26 @@
 
 namespace zyfo::test {
 
-// Runs the event loop until `done` holds or `ms` milliseconds pass; returns `done()`.
-inline bool waitFor(const std::function<bool()> &done, int ms = 2000)
+// Runs the event loop until `done` holds or `ms` milliseconds pass; returns `done()`. The
+// default is generous so that a loaded machine does not fail a wait that ends on its condition.
+inline bool waitFor(const std::function<bool()> &done, int ms = 10000)
 {
     QElapsedTimer timer;
     timer.start();
     while (!done() && timer.elapsed() < ms)
         QTest::qWait(5);
     return done();
+}
+
+// Runs the event loop until `timer` fires once more; returns false if it does not within `ms`.
+// Handlers connected before this call have seen that tick when it returns.
+inline bool waitForTick(QTimer *timer, int ms = 10000)
+{
+    int ticks = 0;
+    const auto counting = QObject::connect(timer, &QTimer::timeout, [&] { ++ticks; });
+    const bool ticked = waitFor([&] { return ticks > 0; }, ms);
+    QObject::disconnect(counting);
+    return ticked;
 }
 
 // Watches for a shown top-level widget of type T (a real dialog about to run modally) and calls

@@ -95,12 +95,15 @@ protected:
     int m_asked = 0;
 };
 
-// The header repeats only when the set of channels changes; an empty row ends with the separator.
+// The header repeats each time the set of channels changes, also when a channel comes back; an
+// empty row ends with the separator.
 TEST_F(ReportWriterTest, DelimitedExampleByteForByte)
 {
     Data d = exampleData();
     d.channel(K::RelativeHumidity, "RT-460 nr 1"); // named, but only "?" readings: never a column
-    d.row("20060512140000");
+    d.row("20060512140000").value(K::Temperature, 0, 21.2).value(K::Temperature, 1, 19.4);
+    d.value(K::Pressure, 0, 1012.9);
+    d.row("20060512140500");
     EXPECT_EQ(report(d, csv()), "Data i Godzina  ,Temp. RT-350 nr 1 \xB0"
                                 "C,Temp. RT-350 nr 2 \xB0"
                                 "C,"
@@ -110,8 +113,13 @@ TEST_F(ReportWriterTest, DelimitedExampleByteForByte)
                                 "Data i Godzina  ,Temp. RT-350 nr 1 \xB0"
                                 "C,Ci\x9C. RT-390 nr 1 hPa\r\n"
                                 "2006.05.12 13:55:00,21.30,1013.00\r\n"
+                                "Data i Godzina  ,Temp. RT-350 nr 1 \xB0"
+                                "C,Temp. RT-350 nr 2 \xB0"
+                                "C,"
+                                "Ci\x9C. RT-390 nr 1 hPa\r\n"
+                                "2006.05.12 14:00:00,21.20,19.40,1012.90\r\n"
                                 "Data i Godzina  \r\n"
-                                "2006.05.12 14:00:00,\r\n");
+                                "2006.05.12 14:05:00,\r\n");
     EXPECT_EQ(m_asked, 0) << "a new file needs no question";
 }
 
@@ -150,7 +158,31 @@ TEST_F(ReportWriterTest, TheUsersDecimalCommaIsWrittenUnquotedAlsoInTheCommaSepa
         std::string::npos);
 }
 
-TEST_F(ReportWriterTest, CommentIsWrittenAsTypedWithCrLfAndOnlyWhenChecked)
+// Values are rounded as printf rounds them, with the kind's number of decimals.
+TEST_F(ReportWriterTest, ReadingsAreRoundedToTheirKindsDecimals)
+{
+    struct Case
+    {
+        K kind;
+        double value;
+        const char *separator, *cell;
+    };
+    const Case cases[] = {{K::WindDirection, 359.6, ".", "360"},
+                          {K::WindDirection, 0.4, ".", "0"},
+                          {K::Temperature, -0.004, ".", "-0.00"},
+                          {K::Temperature, -0.004, ",", "-0,00"},
+                          {K::Pressure, 999.995, ",", "1000,00"}};
+    for (const Case &c : cases) {
+        Data d;
+        d.row("20060512134500").value(c.kind, d.channel(c.kind, "D"), c.value);
+        const std::string bytes = report(d, csv(c.separator));
+        EXPECT_EQ(bytes.substr(bytes.find("\r\n") + 2),
+                  std::string("2006.05.12 13:45:00,") + c.cell + "\r\n")
+            << c.value;
+    }
+}
+
+TEST_F(ReportWriterTest, CommentIsWrittenAsTypedWithCrLfOnlyWhenCheckedAndNotEmpty)
 {
     const Data d = exampleData();
     ReportOptions options = csv();
@@ -161,6 +193,10 @@ TEST_F(ReportWriterTest, CommentIsWrittenAsTypedWithCrLfAndOnlyWhenChecked)
     options.withComment = true;
     const std::string withComment = report(d, options);
     EXPECT_EQ(withComment, "Pomiar w szklarni\r\nczujnik ? okno\r\nkoniec\r\n" + plain);
+
+    ReportOptions emptyComment = csv();
+    emptyComment.withComment = true;
+    EXPECT_EQ(report(d, emptyComment), plain) << "box checked, comment empty: no line for it";
 
     options.comment = "Łódź";
     EXPECT_EQ(report(Data(), options), "\xA3\xF3"
