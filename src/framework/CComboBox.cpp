@@ -52,12 +52,4 @@ int CComboBox::SetCurSel(int index)
     return index;
 }
 
-void CComboBox::GetLBText(int index, std::string &text) const
-{
-    QComboBox *combo = comboOf(*this);
-    text = combo != nullptr && index >= 0 && index < combo->count()
-               ? combo->itemText(index).toStdString()
-               : std::string();
-}
-
 } // namespace zyfo

@@ -19,8 +19,6 @@ public:
     // Selects item `index` (-1 clears the selection) without sending CBN_SELCHANGE. Returns
     // the index, or -1 when it is out of range.
     int SetCurSel(int index);
-    // The text of item `index`; empty when there is no such item.
-    void GetLBText(int index, std::string &text) const;
 };
 
 } // namespace zyfo

@@ -125,12 +125,6 @@ void CDC::drawLines(const std::vector<CPoint> &ends, const LOGPEN &pen)
         drawLine(ends[i], ends[i + 1], pen);
 }
 
-COLORREF CDC::SetPixel(int x, int y, COLORREF color)
-{
-    paintPixel(x, y, color & 0xFFFFFF);
-    return color & 0xFFFFFF;
-}
-
 CDC::TextRun CDC::layoutText(std::string_view text, int x, int y) const
 {
     TextMetrics metrics = FontResolver::measure(m_font, text);

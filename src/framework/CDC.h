@@ -35,11 +35,9 @@ public:
     // Colour and mode setters return the previous value; SetBkMode returns 0 for an unknown
     // mode and keeps the current one.
     COLORREF SetTextColor(COLORREF color);
-    COLORREF GetTextColor() const { return m_textColor; }
     COLORREF SetBkColor(COLORREF color);
     COLORREF GetBkColor() const { return m_bkColor; }
     int SetBkMode(int mode);
-    int GetBkMode() const { return m_bkMode; }
 
     // Fills the rectangle with `color` and makes `color` the background colour, like the
     // framework's solid fill. An empty rectangle draws nothing.
@@ -57,7 +55,6 @@ public:
     // null arguments or a polyline of fewer than 2 points.
     BOOL PolyPolyline(const CPoint *points, const DWORD *counts, int count);
     // Sets one pixel; returns the colour set.
-    COLORREF SetPixel(int x, int y, COLORREF color);
 
     // Draws `text` (UTF-8) with the selected font and text colour, the reference point (x, y)
     // being the top-left corner of the text cell before the font's escapement turns the text
@@ -108,7 +105,6 @@ protected:
     // The lines from ends[2i] to ends[2i + 1], none of them without length: one at a time
     // unless a surface draws a batch of lines faster.
     virtual void drawLines(const std::vector<CPoint> &ends, const LOGPEN &pen);
-    virtual void paintPixel(int x, int y, COLORREF color) = 0;
     virtual void drawText(const TextRun &run) = 0;
 
 private:

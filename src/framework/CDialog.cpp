@@ -56,7 +56,7 @@ bool CDialog::createWindow(CWnd *parent)
     ensureApplication();
     DialogUnits units(m_template.fontFace, m_template.fontPointSize);
     auto *window = new DialogWidget(*this, ownerWidget(parent), units.font());
-    attach(window, parent, m_template.id);
+    attach(window);
     m_client = window->client();
     ControlFactory factory(*this, m_client, units);
     for (const DialogItem &item : m_template.items) {
@@ -149,6 +149,16 @@ void CDialog::OnSysCommand(UINT id, LPARAM)
         command(BN_CLICKED, IDCANCEL);
 }
 
+BOOL CDialog::PreTranslateMessage(MSG *msg)
+{
+    if (m_focusSelfOnEnterAndEscape && msg->message == WM_KEYDOWN &&
+        (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE)) {
+        SetFocus();
+        return TRUE;
+    }
+    return CWnd::PreTranslateMessage(msg);
+}
+
 void CDialog::OnHelp()
 {
     WinHelp(helpContextBase + static_cast<DWORD>(m_template.id), HELP_CONTEXT);
@@ -163,7 +173,7 @@ CWnd *CDialog::GetDlgItem(int id)
         return bound;
     auto &wrapper = m_wrappers[id];
     wrapper = std::make_unique<CWnd>();
-    wrapper->attach(found->second, this, id);
+    wrapper->attach(found->second);
     return wrapper.get();
 }
 
@@ -226,7 +236,7 @@ void CDialog::bindControl(int id, CWnd &control)
     if (control.GetSafeHwnd() == found->second)
         return;
     m_wrappers.erase(id);
-    control.attach(found->second, this, id);
+    control.attach(found->second);
     // A control that paints itself keeps its last picture while a paint is skipped.
     if (control.handles(WM_PAINT))
         found->second->setAttribute(Qt::WA_OpaquePaintEvent);

@@ -107,12 +107,6 @@ void CPainterDC::drawThinLine(CPoint from, CPoint to, const QColor &color)
     });
 }
 
-void CPainterDC::paintPixel(int x, int y, COLORREF color)
-{
-    if (painting())
-        m_painter->fillRect(QRect(x, y, 1, 1), qtColor(color));
-}
-
 void CPainterDC::drawText(const TextRun &run)
 {
     if (!painting())

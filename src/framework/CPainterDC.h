@@ -39,7 +39,6 @@ protected:
     void fillRect(const CRect &rect, COLORREF color) override;
     void drawLine(CPoint from, CPoint to, const LOGPEN &pen) override;
     void drawLines(const std::vector<CPoint> &ends, const LOGPEN &pen) override;
-    void paintPixel(int x, int y, COLORREF color) override;
     void drawText(const TextRun &run) override;
 
 private:

@@ -13,8 +13,6 @@ const char *kindName(Primitive::Kind kind)
         return "Fill";
     case Primitive::Kind::Line:
         return "Line";
-    case Primitive::Kind::Pixel:
-        return "Pixel";
     case Primitive::Kind::Text:
         return "Text";
     case Primitive::Kind::DrawText:
@@ -47,8 +45,6 @@ std::ostream &operator<<(std::ostream &out, const Primitive &p)
     case Primitive::Kind::Line:
         return out << ' ' << p.from << " to " << p.to << " width " << p.pen.lopnWidth << " colour "
                    << std::hex << p.pen.lopnColor << std::dec;
-    case Primitive::Kind::Pixel:
-        return out << ' ' << p.from << " colour " << std::hex << p.color << std::dec;
     case Primitive::Kind::Text:
     case Primitive::Kind::DrawText:
         return out << " \"" << p.text << "\" at " << p.from << " size " << p.extent.cx << 'x'
@@ -118,13 +114,6 @@ void CRecordingDC::drawLine(CPoint from, CPoint to, const LOGPEN &pen)
     primitive.to = to;
     primitive.pen = pen;
     primitive.color = pen.lopnColor;
-}
-
-void CRecordingDC::paintPixel(int x, int y, COLORREF color)
-{
-    Primitive &primitive = record(Primitive::Kind::Pixel);
-    primitive.from = {x, y};
-    primitive.color = color;
 }
 
 void CRecordingDC::drawText(const TextRun &run)

@@ -12,16 +12,15 @@ namespace zyfo {
 
 // One recorded primitive. Which fields matter depends on the kind:
 // Fill: rect, color. Line: from, to (the end the line stops short of for one-pixel pens), pen.
-// Pixel: from, color. Text (TextOut) and DrawText: from (the text cell's reference point after
-// layout), extent, text, font, color (text colour), opaque, bkColor; DrawText also rect and
-// format. StartDoc: text (document name). StartPage, EndPage, EndDoc: nothing.
+// Text (TextOut) and DrawText: from (the text cell's reference point after layout), extent, text,
+// font, color (text colour), opaque, bkColor; DrawText also rect and format. StartDoc: text
+// (document name). StartPage, EndPage, EndDoc: nothing.
 struct Primitive
 {
     enum class Kind
     {
         Fill,
         Line,
-        Pixel,
         Text,
         DrawText,
         StartDoc,
@@ -73,7 +72,6 @@ public:
 protected:
     void fillRect(const CRect &rect, COLORREF color) override;
     void drawLine(CPoint from, CPoint to, const LOGPEN &pen) override;
-    void paintPixel(int x, int y, COLORREF color) override;
     void drawText(const TextRun &run) override;
 
 private:

@@ -25,10 +25,4 @@ void CSpinButtonCtrl::GetRange32(int &lower, int &upper) const
     upper = upDown != nullptr ? upDown->upper() : 0;
 }
 
-int CSpinButtonCtrl::GetPos32() const
-{
-    UpDownWidget *upDown = upDownOf(*this);
-    return upDown != nullptr ? upDown->position() : 0;
-}
-
 } // namespace zyfo

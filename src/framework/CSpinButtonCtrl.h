@@ -11,8 +11,6 @@ public:
     // UDM_SETRANGE32 / UDM_GETRANGE32. The up arrow moves towards `upper`.
     void SetRange32(int lower, int upper);
     void GetRange32(int &lower, int &upper) const;
-    // The position the control holds (with a buddy, as last read from or written to it).
-    int GetPos32() const;
 };
 
 } // namespace zyfo

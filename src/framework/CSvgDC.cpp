@@ -117,11 +117,6 @@ void CSvgDC::drawLine(CPoint from, CPoint to, const LOGPEN &pen)
     m_body += "\"/>\n";
 }
 
-void CSvgDC::paintPixel(int x, int y, COLORREF color)
-{
-    m_body += rectangle(x, y, 1, 1, color);
-}
-
 void CSvgDC::drawText(const TextRun &run)
 {
     QFont font = FontResolver::qtFont(*run.font);

@@ -28,7 +28,6 @@ public:
 protected:
     void fillRect(const CRect &rect, COLORREF color) override;
     void drawLine(CPoint from, CPoint to, const LOGPEN &pen) override;
-    void paintPixel(int x, int y, COLORREF color) override;
     void drawText(const TextRun &run) override;
 
 private:

@@ -55,13 +55,6 @@ int AfxWinMain(int argc, char **argv)
     return theApp->ExitInstance();
 }
 
-int AfxMessageBox(const std::string &text, UINT type)
-{
-    CWnd *main = AfxGetMainWnd();
-    QWidget *owner = main != nullptr ? main->GetSafeHwnd() : nullptr;
-    return runMessageBox(owner, text, {}, type);
-}
-
 int GetSystemMetrics(int index)
 {
     switch (index) {

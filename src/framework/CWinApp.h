@@ -46,9 +46,6 @@ CWnd *AfxGetMainWnd();
 // runs the application object and returns its exit code; 1 when there is no application object.
 int AfxWinMain(int argc, char **argv);
 
-// A message box owned by the main window with the program's name as caption.
-int AfxMessageBox(const std::string &text, UINT type = MB_OK);
-
 // SM_CYDLGFRAME, SM_CXICON, SM_CYICON in pixels; 0 for other indexes.
 int GetSystemMetrics(int index);
 

@@ -46,12 +46,10 @@ CWnd::~CWnd()
     detach();
 }
 
-void CWnd::attach(QWidget *widget, CWnd *parent, int id)
+void CWnd::attach(QWidget *widget)
 {
     detach();
     m_widget = widget;
-    m_parent = parent;
-    m_id = id;
     m_link = new WindowLink(widget, this);
 }
 
@@ -115,11 +113,6 @@ BOOL CWnd::EnableWindow(BOOL enable)
 BOOL CWnd::IsWindowEnabled() const
 {
     return m_widget != nullptr && m_widget->isEnabled() ? TRUE : FALSE;
-}
-
-BOOL CWnd::IsIconic() const
-{
-    return m_widget != nullptr && m_widget->window()->isMinimized() ? TRUE : FALSE;
 }
 
 void CWnd::SetWindowText(const std::string &text)

@@ -37,9 +37,6 @@ public:
 
     // The widget, or nullptr when the window does not exist.
     QWidget *GetSafeHwnd() const { return m_widget; }
-    int GetDlgCtrlID() const { return m_id; }
-    // The owner given at creation: a control's dialog, a dialog's parent window.
-    CWnd *GetParent() const { return m_parent; }
 
     // SW_SHOW or SW_HIDE; returns whether the window was visible before.
     BOOL ShowWindow(int command);
@@ -47,7 +44,6 @@ public:
     // Returns whether the window was disabled before.
     BOOL EnableWindow(BOOL enable = TRUE);
     BOOL IsWindowEnabled() const;
-    BOOL IsIconic() const;
     // Caption of a dialog, text of an edit, static or button, the selected item of a combo box.
     // Setting an edit's text sends EN_CHANGE, as the platform's edit does.
     void SetWindowText(const std::string &text);
@@ -106,7 +102,7 @@ protected:
     bool handles(UINT message, UINT code = 0, int id = 0) const;
 
     // Binds this object to `widget`, a control or window made by the framework.
-    void attach(QWidget *widget, CWnd *parent, int id);
+    void attach(QWidget *widget);
     void detach();
     // Where painting and the client rectangle are: the window itself except for dialogs.
     virtual QWidget *clientWidget() const { return m_widget; }
@@ -124,8 +120,6 @@ private:
 
     QWidget *m_widget = nullptr;
     WindowLink *m_link = nullptr;
-    CWnd *m_parent = nullptr;
-    int m_id = 0;
 };
 
 template<class... Args>

@@ -10,6 +10,7 @@ namespace zyfo {
 
 namespace {
 
+// The keys a dialog's pre-translation looks at; any other key reaches it as 0.
 WPARAM virtualKey(int key)
 {
     switch (key) {
@@ -18,24 +19,7 @@ WPARAM virtualKey(int key)
         return VK_RETURN;
     case Qt::Key_Escape:
         return VK_ESCAPE;
-    case Qt::Key_Tab:
-        return VK_TAB;
-    case Qt::Key_Space:
-        return VK_SPACE;
-    case Qt::Key_Left:
-        return VK_LEFT;
-    case Qt::Key_Up:
-        return VK_UP;
-    case Qt::Key_Right:
-        return VK_RIGHT;
-    case Qt::Key_Down:
-        return VK_DOWN;
-    case Qt::Key_F1:
-        return VK_F1;
     default:
-        // Letters and digits have their character codes as virtual keys.
-        if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z))
-            return static_cast<WPARAM>(key);
         return 0;
     }
 }

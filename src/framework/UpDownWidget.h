@@ -27,7 +27,6 @@ public:
     void setRange(int lower, int upper);
     int lower() const { return m_lower; }
     int upper() const { return m_upper; }
-    int position() const { return m_position; }
 
     // What a press of the up arrow (+1) or the down arrow (-1) does.
     void press(int arrow);
