@@ -32,7 +32,6 @@ constexpr int kChartTop = 45;
 constexpr UINT kRedrawTimerPeriod = 100;
 constexpr int kRedrawCountdown = 300;
 constexpr int kRedrawTickStep = 200;
-constexpr UINT kRedrawNow = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW;
 
 // Told when the printer refused the job (it could not be started or finished).
 constexpr const char *kPrintFailedMessage = "Nie udało się wydrukować wykresu.";
@@ -46,7 +45,9 @@ CMainDlg::CMainDlg(CWnd *parent)
     , m_printDialog(std::make_unique<CPrintDialog>(FALSE, PD_RETURNDC, nullptr))
     , m_chartSettingsDlg(m_chart)
     , m_dateFormatDlg(m_chart)
-{}
+{
+    FocusSelfOnEnterAndEscape();
+}
 
 CMainDlg::~CMainDlg() = default;
 
@@ -139,15 +140,6 @@ BOOL CMainDlg::OnInitDialog()
     return TRUE;
 }
 
-BOOL CMainDlg::PreTranslateMessage(MSG *msg)
-{
-    if (msg->message == WM_KEYDOWN && (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE)) {
-        SetFocus();
-        return TRUE;
-    }
-    return CDialog::PreTranslateMessage(msg);
-}
-
 void CMainDlg::WinHelp(DWORD, UINT command)
 {
     CDialog::WinHelp(kHelpContext, command);
@@ -174,7 +166,7 @@ void CMainDlg::OnSize(UINT, int cx, int cy)
         return;
     const int top = GetSystemMetrics(SM_CYDLGFRAME) + kChartTop;
     m_chart.MoveWindow(0, top, cx, std::max(cy - top, 0));
-    m_chart.RedrawWindow(kRedrawNow);
+    m_chart.RedrawWindow();
 }
 
 void CMainDlg::setDataControlsEnabled(bool enable)
@@ -189,7 +181,7 @@ void CMainDlg::setDataControlsEnabled(bool enable)
 
 void CMainDlg::redrawChart()
 {
-    m_chart.RedrawWindow(kRedrawNow);
+    m_chart.RedrawWindow();
 }
 
 // --- Channel, "Wykres", "Siatka", "Kolor" ---------------------------------------------------
@@ -211,9 +203,9 @@ void CMainDlg::OnSelchangeChannel()
     m_colorButton.EnableWindow(shown ? TRUE : FALSE);
     m_colorBox.setColor(m_chart.channelColor(channel.channelKind(), channel.channel));
     m_channelApplied = true;
-    m_colorBox.RedrawWindow(kRedrawNow);
-    m_fromSpin.RedrawWindow(kRedrawNow);
-    m_toSpin.RedrawWindow(kRedrawNow);
+    m_colorBox.RedrawWindow();
+    m_fromSpin.RedrawWindow();
+    m_toSpin.RedrawWindow();
 }
 
 void CMainDlg::createChannelPen(ChannelListEntry channel)
@@ -267,7 +259,7 @@ void CMainDlg::OnColorButton()
     }
     m_colorBox.setColor(dialog.GetColor());
     redrawChart();
-    m_colorBox.RedrawWindow(kRedrawNow);
+    m_colorBox.RedrawWindow();
 }
 
 // --- Value axis -------------------------------------------------------------------------------
@@ -577,7 +569,7 @@ void CMainDlg::OnPrint()
         printLayout(*printer, screen.GetDeviceCaps(LOGPIXELSX), screen.GetDeviceCaps(LOGPIXELSY));
     const bool printed = printChart(m_chart, *printer, page, m_filePath);
     m_printing = false;
-    m_chart.RedrawWindow(kRedrawNow);
+    m_chart.RedrawWindow();
     if (!printed)
         MessageBox(kPrintFailedMessage, {}, MB_OK | MB_ICONEXCLAMATION);
 }

@@ -46,7 +46,6 @@ public:
     BOOL OnInitDialog() override;
     // Enter and Escape never reach a control and never close the window: the focus moves to
     // the window itself, so an edit that had it commits its value.
-    BOOL PreTranslateMessage(MSG *msg) override;
     // Every help request opens the help at context 100, with the command unchanged.
     void WinHelp(DWORD data, UINT command = HELP_CONTEXT) override;
 

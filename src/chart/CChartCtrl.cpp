@@ -231,7 +231,7 @@ int CChartCtrl::meanCount(ChannelKind kind, int channel) const
 
 void CChartCtrl::redraw()
 {
-    RedrawWindow(RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    RedrawWindow();
 }
 
 // --- Window ------------------------------------------------------------------------------------

@@ -22,7 +22,9 @@ constexpr int kSpinMaxPoints = 1000000;
 CChartSettingsDlg::CChartSettingsDlg(CChartCtrl &chart, CWnd *parent)
     : CDialog(chartSettingsDialogTemplate(), parent)
     , m_chart(chart)
-{}
+{
+    FocusSelfOnEnterAndEscape();
+}
 
 void CChartSettingsDlg::DoDataExchange(CDataExchange *exchange)
 {
@@ -69,17 +71,6 @@ BOOL CChartSettingsDlg::OnInitDialog()
     m_showMeansBox.SetCheck(m_showMeans != 0 ? BST_CHECKED : BST_UNCHECKED);
     applyDrawAll();
     return TRUE;
-}
-
-BOOL CChartSettingsDlg::PreTranslateMessage(MSG *msg)
-{
-    if (msg->message == WM_KEYDOWN && (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE)) {
-        // The edit that had the focus applies its value as it loses the focus; the dialog
-        // itself is neither ended nor hidden.
-        SetFocus();
-        return TRUE;
-    }
-    return CDialog::PreTranslateMessage(msg);
 }
 
 void CChartSettingsDlg::applyLineWidth()
@@ -153,7 +144,7 @@ void CChartSettingsDlg::OnBackColor()
         return;
     m_chart.SetChartBackColor(m_backColor);
     m_backSwatch.setColor(m_backColor);
-    m_backSwatch.RedrawWindow(RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    m_backSwatch.RedrawWindow();
 }
 
 void CChartSettingsDlg::OnTextColor()
@@ -162,7 +153,7 @@ void CChartSettingsDlg::OnTextColor()
         return;
     m_chart.SetChartTextColor(m_textColor);
     m_textSwatch.setColor(m_textColor);
-    m_textSwatch.RedrawWindow(RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    m_textSwatch.RedrawWindow();
 }
 
 void CChartSettingsDlg::OnClose()

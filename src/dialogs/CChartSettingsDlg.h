@@ -23,7 +23,6 @@ public:
     // Fills the controls from the members below and applies the draw-all choice.
     BOOL OnInitDialog() override;
     // Swallows Enter and Esc, giving the focus to the dialog window itself.
-    BOOL PreTranslateMessage(MSG *msg) override;
 
     // Set from the chart's settings before Create. The colours and show-means follow the
     // user's choices; line width and maximum points go straight to the chart.

@@ -33,7 +33,9 @@ int validatedNumber(CEdit &edit, int low, int high)
 
 CLiveUpdateDlg::CLiveUpdateDlg(CWnd *parent)
     : CDialog(liveUpdateDialogTemplate(), parent)
-{}
+{
+    FocusSelfOnEnterAndEscape();
+}
 
 void CLiveUpdateDlg::DoDataExchange(CDataExchange *exchange)
 {
@@ -74,17 +76,6 @@ BOOL CLiveUpdateDlg::OnInitDialog()
     // even when its own box is ticked, as it does after a click on the update box.
     applyUpdateBox();
     return TRUE;
-}
-
-BOOL CLiveUpdateDlg::PreTranslateMessage(MSG *msg)
-{
-    if (msg->message == WM_KEYDOWN && (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE)) {
-        // The edit that had the focus is validated as it loses the focus; the dialog neither
-        // ends nor cancels.
-        SetFocus();
-        return TRUE;
-    }
-    return CDialog::PreTranslateMessage(msg);
 }
 
 void CLiveUpdateDlg::OnOkButton()

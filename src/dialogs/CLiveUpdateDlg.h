@@ -19,7 +19,6 @@ public:
 
     BOOL OnInitDialog() override;
     // Swallows Enter and Esc, giving the focus to the dialog window itself.
-    BOOL PreTranslateMessage(MSG *msg) override;
 
     int m_period = 5;      // seconds between re-reads, 2..10000 once validated
     int m_updateOn = 0;    // "Uaktualniaj pomiary"

@@ -44,6 +44,9 @@ public:
     void OnSysCommand(UINT id, LPARAM lParam);
     // The help command: WinHelp with the dialog's help context (0x20000 + template id).
     void OnHelp();
+    // With FocusSelfOnEnterAndEscape, swallows a key-down of Enter or Esc after moving the
+    // keyboard focus to the dialog itself; every other message goes to the base handling.
+    BOOL PreTranslateMessage(MSG *msg) override;
 
     // The control with `id`: its bound member, else a wrapper the dialog keeps. nullptr when
     // the window does not exist or has no such control.
@@ -55,6 +58,9 @@ public:
 
 protected:
     virtual void DoDataExchange(CDataExchange *) {}
+    // Enter and Esc then neither reach the controls nor end or hide the dialog: they move the
+    // focus to the dialog, so that the edit that had it applies its value as it loses the focus.
+    void FocusSelfOnEnterAndEscape() { m_focusSelfOnEnterAndEscape = true; }
     QWidget *clientWidget() const override;
 
 private:
@@ -81,6 +87,7 @@ private:
     QWidget *m_client = nullptr;
     std::map<int, QWidget *> m_controls;
     std::map<int, std::unique_ptr<CWnd>> m_wrappers;
+    bool m_focusSelfOnEnterAndEscape = false;
     std::unique_ptr<CMenu> m_systemMenu;
     bool m_modal = false;
     bool m_ended = false;
