@@ -33,8 +33,8 @@ public:
         const std::uint64_t low = word(0);
         const auto high = static_cast<std::int64_t>(word(1));
         constexpr std::int64_t kFarInside = std::int64_t{1} << 61;
-        if (biased != 0 && shift >= 0 && shift <= 10 && (low | word(1)) != 0 &&
-            high < kFarInside && high > -kFarInside) {
+        if (biased != 0 && shift >= 0 && shift <= 10 && (low | word(1)) != 0 && high < kFarInside &&
+            high > -kFarInside) {
             const std::uint64_t magnitude =
                 ((bits & ((std::uint64_t{1} << 52) - 1)) | std::uint64_t{1} << 52) << shift;
             const std::uint64_t negate = 0 - (bits >> 63); // all ones for a negative value

@@ -1,38 +1,16 @@
-// Windows-style scalar types and the constants the program's windows pass to the framework.
+// The constants the program's windows pass to the framework: messages, notifications, styles,
+// drawing and common dialog flags, in the values Windows gives them.
 #pragma once
 
-#include <cstdint>
+#include "WinTypes.h"
+
+// OPAQUE and TRANSPARENT are macros in some system headers; set aside as in WinTypes.h.
+#pragma push_macro("OPAQUE")
+#pragma push_macro("TRANSPARENT")
+#undef OPAQUE
+#undef TRANSPARENT
 
 namespace zyfo {
-
-using BOOL = int;
-using UINT = unsigned int;
-using DWORD = std::uint32_t;
-using COLORREF = std::uint32_t; // 0x00BBGGRR
-using WPARAM = std::uintptr_t;
-using LPARAM = std::intptr_t;
-using LRESULT = std::intptr_t;
-using UINT_PTR = std::uintptr_t;
-
-inline constexpr BOOL TRUE = 1;
-inline constexpr BOOL FALSE = 0;
-
-constexpr COLORREF RGB(int r, int g, int b)
-{
-    return static_cast<COLORREF>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
-}
-constexpr int GetRValue(COLORREF c)
-{
-    return static_cast<int>(c & 0xFF);
-}
-constexpr int GetGValue(COLORREF c)
-{
-    return static_cast<int>((c >> 8) & 0xFF);
-}
-constexpr int GetBValue(COLORREF c)
-{
-    return static_cast<int>((c >> 16) & 0xFF);
-}
 
 // Messages that command tables map.
 inline constexpr UINT WM_SIZE = 0x0005;
@@ -66,18 +44,15 @@ inline constexpr int SW_HIDE = 0;
 inline constexpr int SW_SHOW = 5;
 inline constexpr UINT SWP_NOSIZE = 0x0001;
 inline constexpr UINT SWP_NOMOVE = 0x0002;
-inline constexpr UINT SWP_NOZORDER = 0x0004;
 inline constexpr UINT RDW_INVALIDATE = 0x0001;
 inline constexpr UINT RDW_ERASE = 0x0004;
 inline constexpr UINT RDW_UPDATENOW = 0x0100;
 inline constexpr UINT SIZE_RESTORED = 0;
-inline constexpr UINT SIZE_MINIMIZED = 1;
 inline constexpr UINT SIZE_MAXIMIZED = 2;
 inline constexpr UINT SC_CLOSE = 0xF060;
 inline constexpr UINT MF_STRING = 0x0000;
 inline constexpr UINT MF_SEPARATOR = 0x0800;
 inline constexpr UINT HELP_CONTEXT = 0x0001;
-inline constexpr UINT ID_HELP = 0xE146;
 
 // System metrics.
 inline constexpr int SM_CYDLGFRAME = 8;
@@ -85,15 +60,8 @@ inline constexpr int SM_CXICON = 11;
 inline constexpr int SM_CYICON = 12;
 
 // Virtual keys that key-down messages carry.
-inline constexpr WPARAM VK_TAB = 0x09;
 inline constexpr WPARAM VK_RETURN = 0x0D;
 inline constexpr WPARAM VK_ESCAPE = 0x1B;
-inline constexpr WPARAM VK_SPACE = 0x20;
-inline constexpr WPARAM VK_LEFT = 0x25;
-inline constexpr WPARAM VK_UP = 0x26;
-inline constexpr WPARAM VK_RIGHT = 0x27;
-inline constexpr WPARAM VK_DOWN = 0x28;
-inline constexpr WPARAM VK_F1 = 0x70;
 
 // Window and control styles of dialog templates.
 inline constexpr DWORD WS_POPUP = 0x80000000;
@@ -162,26 +130,13 @@ inline constexpr int PHYSICALOFFSETY = 113;
 inline constexpr int SP_ERROR = -1;
 
 // Common dialog flags.
-inline constexpr DWORD CC_RGBINIT = 0x0001;
 inline constexpr DWORD CC_FULLOPEN = 0x0002;
 inline constexpr DWORD PD_RETURNDC = 0x0100;
 inline constexpr DWORD OFN_OVERWRITEPROMPT = 0x0002;
 inline constexpr DWORD OFN_HIDEREADONLY = 0x0004;
-inline constexpr DWORD OFN_PATHMUSTEXIST = 0x0800;
 inline constexpr DWORD OFN_FILEMUSTEXIST = 0x1000;
 
-// Registry: status codes (the last-error values CRegistryKey records) and value types.
-inline constexpr DWORD ERROR_SUCCESS = 0;
-inline constexpr DWORD ERROR_FILE_NOT_FOUND = 2;
-inline constexpr DWORD ERROR_ACCESS_DENIED = 5;
-inline constexpr DWORD ERROR_INVALID_HANDLE = 6;
-inline constexpr DWORD ERROR_INVALID_DATA = 13;
-inline constexpr DWORD ERROR_MORE_DATA = 234;
-inline constexpr DWORD ERROR_KEY_DELETED = 1018;
-inline constexpr DWORD REG_SZ = 1;
-inline constexpr DWORD REG_BINARY = 3;
-inline constexpr DWORD REG_DWORD = 4;
-inline constexpr DWORD REG_OPTION_NON_VOLATILE = 0;
-inline constexpr DWORD KEY_ALL_ACCESS = 0xF003F;
-
 } // namespace zyfo
+
+#pragma pop_macro("TRANSPARENT")
+#pragma pop_macro("OPAQUE")

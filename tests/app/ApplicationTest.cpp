@@ -46,7 +46,7 @@ TEST(Application, ASecondInstanceEndsSilentlyWithoutTouchingTheSettings)
     InstanceGuard running("Zyfo");
     ASSERT_TRUE(running.held());
     // The program itself: no window, no output, a normal exit.
-    const testing::ToolOutput output = testing::ToolProcess(ZYFO_PATH, {}).wait();
+    const test::ToolOutput output = test::ToolProcess(ZYFO_PATH, {}).wait();
     EXPECT_EQ(output.exitCode, 0);
     EXPECT_EQ(output.out + output.err, "");
     EXPECT_FALSE(std::filesystem::exists(RegistryStore::forCurrentUser().file()));

@@ -15,8 +15,8 @@ constexpr int kLastCount = 20;
 TEST_F(MainWindowTest, NewRowsOfAFollowingLoggerAppearAndTheFromPickersFollow)
 {
     const std::string path = (folders.root() / "live.zyd").string();
-    testing::ToolProcess logged(ZYDGEN_PATH, {"--records", std::to_string(kLoggedRows), "--start",
-                                              "2006-12-05 00:00:00", path});
+    test::ToolProcess logged(ZYDGEN_PATH, {"--records", std::to_string(kLoggedRows), "--start",
+                                           "2006-12-05 00:00:00", path});
     ASSERT_EQ(logged.wait().exitCode, 0);
     open(path);
     ASSERT_EQ(file().rowCount(), kLoggedRows);
@@ -28,9 +28,8 @@ TEST_F(MainWindowTest, NewRowsOfAFollowingLoggerAppearAndTheFromPickersFollow)
     EXPECT_EQ(file().fromRow(), kLoggedRows - kLastCount);
 
     // Records stamped with the current time, some written in two parts.
-    testing::ToolProcess logger(ZYDGEN_PATH,
-                                {"--append", "--follow", "0.2", "--count",
-                                 std::to_string(kFollowedRows), "--torn", "0.3", path});
+    test::ToolProcess logger(ZYDGEN_PATH, {"--append", "--follow", "0.2", "--count",
+                                           std::to_string(kFollowedRows), "--torn", "0.3", path});
     const int all = kLoggedRows + kFollowedRows;
     EXPECT_TRUE(waitFor([&] { return file().rowCount() == all; }, 120000))
         << file().rowCount() << " rows";

@@ -32,13 +32,13 @@ TEST(Soak, FollowingAFastLoggerEndsEqualToAFullRead)
     fs::remove(path);
     // A record every millisecond; three in ten written in two parts a moment apart; one in
     // twenty flipped, torn for good or after random bytes.
-    testing::ToolProcess logger(ZYDGEN_PATH, {"--entries", "6", "--missing", "0.05", "--corrupt",
-                                              "0.05", "--follow", "0.001", "--torn", "0.3",
-                                              "--seed", "7", path.string()});
+    test::ToolProcess logger(ZYDGEN_PATH,
+                             {"--entries", "6", "--missing", "0.05", "--corrupt", "0.05",
+                              "--follow", "0.001", "--torn", "0.3", "--seed", "7", path.string()});
     // The soak time counts from the logger's file appearing, however long a loaded machine takes
     // to start it.
-    const Clock::time_point started = Clock::now() + std::chrono::seconds(60);
-    while (!fs::exists(path) && Clock::now() < started)
+    const Clock::time_point appearBy = Clock::now() + std::chrono::seconds(60);
+    while (!fs::exists(path) && Clock::now() < appearBy)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     const Clock::time_point end =
         Clock::now() + std::chrono::duration_cast<Clock::duration>(soakTime());
@@ -60,7 +60,7 @@ TEST(Soak, FollowingAFastLoggerEndsEqualToAFullRead)
         std::this_thread::sleep_for(std::chrono::microseconds(500));
     }
     logger.signal(SIGTERM); // it finishes a record written in two parts, then stops
-    const testing::ToolOutput stopped = logger.wait();
+    const test::ToolOutput stopped = logger.wait();
     ASSERT_EQ(stopped.exitCode, 0) << stopped.err;
     followed.refresh();
 

@@ -13,8 +13,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::readFile;
-using testing::runTool;
-using testing::ToolOutput;
+using test::runTool;
+using test::ToolOutput;
 
 const std::string kExport = ZYFO_EXPORT_PATH;
 const std::string kZydgen = ZYDGEN_PATH;

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace zyfo::testing {
+namespace zyfo::test {
 
 struct DecodedRecord
 {
@@ -53,4 +53,4 @@ inline std::vector<std::string> entriesOf(const std::string &body)
     return entries;
 }
 
-} // namespace zyfo::testing
+} // namespace zyfo::test

@@ -10,8 +10,8 @@
 namespace zyfo {
 namespace {
 
-using testing::decodeRecords;
-using testing::entriesOf;
+using test::decodeRecords;
+using test::entriesOf;
 
 std::string generate(const GeneratorOptions &options, int records)
 {

@@ -12,8 +12,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::readFile;
-using testing::runTool;
-using testing::ToolOutput;
+using test::runTool;
+using test::ToolOutput;
 
 const std::string kZydgen = ZYDGEN_PATH;
 
@@ -49,7 +49,7 @@ TEST_F(ZydgenToolTest, FollowAppendsWholeRecordsAlsoWhenWritesAreTorn)
     ASSERT_EQ(run.exitCode, 0) << run.err;
     // Torn writes were completed: nine records that pass their check and nothing else.
     const std::string bytes = readFile(m_file);
-    const auto records = testing::decodeRecords(bytes);
+    const auto records = test::decodeRecords(bytes);
     std::size_t covered = 0;
     for (const auto &record : records) {
         EXPECT_TRUE(record.checkPasses);

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "PosixFileSource.h"
-#include "WinDefs.h"
+#include "WinTypes.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 // The chart's view settings that the program keeps from one run to the next.
 #pragma once
 
-#include "WinDefs.h"
+#include "WinTypes.h"
 
 namespace zyfo {
 

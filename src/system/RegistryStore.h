@@ -2,7 +2,7 @@
 // replaced atomically on every change.
 #pragma once
 
-#include "WinDefs.h"
+#include "WinTypes.h"
 
 #include <cstdint>
 #include <filesystem>

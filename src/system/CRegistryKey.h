@@ -2,7 +2,7 @@
 #pragma once
 
 #include "RegistryStore.h"
-#include "WinDefs.h"
+#include "WinTypes.h"
 
 #include <optional>
 #include <string>
@@ -45,7 +45,6 @@ public:
     // Stores `size` bytes of `data` as a value of registry type `type`.
     BOOL WriteValue(const std::string &name, const void *data, DWORD type, DWORD size);
 
-    bool IsOpen() const { return m_key.has_value(); }
     DWORD GetLastError() const { return m_lastError; }
 
 private:

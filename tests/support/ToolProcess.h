@@ -15,7 +15,7 @@
 
 extern char **environ;
 
-namespace zyfo::testing {
+namespace zyfo::test {
 
 struct ToolOutput
 {
@@ -94,4 +94,4 @@ inline ToolOutput runTool(const std::string &program, const std::vector<std::str
     return ToolProcess(program, args).wait();
 }
 
-} // namespace zyfo::testing
+} // namespace zyfo::test
