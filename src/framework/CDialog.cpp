@@ -237,6 +237,7 @@ void CDialog::bindControl(int id, CWnd &control)
         return;
     m_wrappers.erase(id);
     control.attach(found->second);
+    control.PreSubclassWindow();
     // A control that paints itself keeps its last picture while a paint is skipped.
     if (control.handles(WM_PAINT))
         found->second->setAttribute(Qt::WA_OpaquePaintEvent);

@@ -53,6 +53,14 @@ void CWnd::attach(QWidget *widget)
     m_link = new WindowLink(widget, this);
 }
 
+void CWnd::EnableMouseInput()
+{
+    if (m_widget == nullptr)
+        return;
+    m_widget->setMouseTracking(true);
+    m_widget->setFocusPolicy(Qt::ClickFocus);
+}
+
 void CWnd::detach()
 {
     if (m_link == nullptr)

@@ -1,6 +1,7 @@
 // A window: the program's view of a Qt widget, with its command table, timers and painting.
 #pragma once
 
+#include "CPoint.h"
 #include "CRect.h"
 #include "ImageResource.h"
 #include "MessageMap.h"
@@ -92,6 +93,19 @@ public:
     void OnSize(UINT, int, int) {}
     void OnTimer(UINT_PTR) {}
 
+    // Mouse and keyboard input of a control whose widget takes it (see EnableMouseInput); the
+    // default handlers do nothing. Points are in client coordinates; `flags` holds MK_LBUTTON
+    // while the left button is down; a wheel's `delta` is in 120ths of a notch (WHEEL_DELTA),
+    // positive when turned away from the user; `key` is a virtual key (VK_...). OnMouseLeave
+    // comes when the pointer leaves the window.
+    virtual void OnMouseMove(UINT, CPoint) {}
+    virtual void OnLButtonDown(UINT, CPoint) {}
+    virtual void OnLButtonUp(UINT, CPoint) {}
+    virtual void OnLButtonDblClk(UINT, CPoint) {}
+    virtual void OnMouseWheel(UINT, short, CPoint) {}
+    virtual void OnKeyDown(UINT, UINT, UINT) {}
+    virtual void OnMouseLeave() {}
+
 protected:
     // The window's command table; nullptr when it handles nothing itself.
     virtual const MessageMap *GetMessageMap() const { return nullptr; }
@@ -104,6 +118,11 @@ protected:
     // Binds this object to `widget`, a control or window made by the framework.
     void attach(QWidget *widget);
     void detach();
+    // Called when a dialog binds the control to this object, right after binding.
+    virtual void PreSubclassWindow() {}
+    // Has the window report pointer moves also with no button held, and take the keyboard
+    // focus when clicked.
+    void EnableMouseInput();
     // Where painting and the client rectangle are: the window itself except for dialogs.
     virtual QWidget *clientWidget() const { return m_widget; }
 

@@ -3,28 +3,11 @@
 
 #include "CDialog.h"
 #include "DialogWidget.h"
+#include "VirtualKey.h"
 
 #include <QKeyEvent>
 
 namespace zyfo {
-
-namespace {
-
-// The keys a dialog's pre-translation looks at; any other key reaches it as 0.
-WPARAM virtualKey(int key)
-{
-    switch (key) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return VK_RETURN;
-    case Qt::Key_Escape:
-        return VK_ESCAPE;
-    default:
-        return 0;
-    }
-}
-
-} // namespace
 
 GuiApplication::GuiApplication(int &argc, char **argv)
     : QApplication(argc, argv)

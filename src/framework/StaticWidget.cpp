@@ -2,9 +2,12 @@
 #include "StaticWidget.h"
 
 #include "CWnd.h"
+#include "VirtualKey.h"
 #include "WindowLink.h"
 
+#include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 namespace zyfo {
 
@@ -55,6 +58,87 @@ void StaticWidget::paintEvent(QPaintEvent *event)
         return;
     }
     QLabel::paintEvent(event);
+}
+
+CPoint StaticWidget::clientPoint(QPointF position) const
+{
+    const QPoint point = position.toPoint() - contentsRect().topLeft();
+    return {point.x(), point.y()};
+}
+
+UINT StaticWidget::buttonFlags(Qt::MouseButtons buttons)
+{
+    return (buttons & Qt::LeftButton) ? MK_LBUTTON : 0;
+}
+
+void StaticWidget::mouseMoveEvent(QMouseEvent *event)
+{
+    CWnd *owner = WindowLink::windowOf(this);
+    if (owner == nullptr) {
+        QLabel::mouseMoveEvent(event);
+        return;
+    }
+    owner->OnMouseMove(buttonFlags(event->buttons()), clientPoint(event->position()));
+}
+
+void StaticWidget::mousePressEvent(QMouseEvent *event)
+{
+    CWnd *owner = WindowLink::windowOf(this);
+    if (owner == nullptr || event->button() != Qt::LeftButton) {
+        QLabel::mousePressEvent(event);
+        return;
+    }
+    owner->OnLButtonDown(buttonFlags(event->buttons()), clientPoint(event->position()));
+}
+
+void StaticWidget::mouseReleaseEvent(QMouseEvent *event)
+{
+    CWnd *owner = WindowLink::windowOf(this);
+    if (owner == nullptr || event->button() != Qt::LeftButton) {
+        QLabel::mouseReleaseEvent(event);
+        return;
+    }
+    owner->OnLButtonUp(buttonFlags(event->buttons()), clientPoint(event->position()));
+}
+
+void StaticWidget::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    CWnd *owner = WindowLink::windowOf(this);
+    if (owner == nullptr || event->button() != Qt::LeftButton) {
+        QLabel::mouseDoubleClickEvent(event);
+        return;
+    }
+    owner->OnLButtonDblClk(buttonFlags(event->buttons()), clientPoint(event->position()));
+}
+
+void StaticWidget::wheelEvent(QWheelEvent *event)
+{
+    CWnd *owner = WindowLink::windowOf(this);
+    if (owner == nullptr) {
+        QLabel::wheelEvent(event);
+        return;
+    }
+    owner->OnMouseWheel(buttonFlags(event->buttons()), static_cast<short>(event->angleDelta().y()),
+                        clientPoint(event->position()));
+}
+
+void StaticWidget::keyPressEvent(QKeyEvent *event)
+{
+    CWnd *owner = WindowLink::windowOf(this);
+    const WPARAM key = virtualKey(event->key());
+    // Keys the program has no name for go on to the dialog, as the label would pass them.
+    if (owner == nullptr || key == 0) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    owner->OnKeyDown(static_cast<UINT>(key), static_cast<UINT>(event->count()), 0);
+}
+
+void StaticWidget::leaveEvent(QEvent *event)
+{
+    QLabel::leaveEvent(event);
+    if (CWnd *owner = WindowLink::windowOf(this))
+        owner->OnMouseLeave();
 }
 
 } // namespace zyfo

@@ -1,13 +1,15 @@
 // A static control: text, grey rectangle, sunken frame or picture, or drawn by its CWnd.
 #pragma once
 
+#include "CPoint.h"
 #include "DialogTemplate.h"
 
 #include <QLabel>
 
 namespace zyfo {
 
-// When the CWnd bound to it has a WM_PAINT handler, that handler paints it instead.
+// When the CWnd bound to it has a WM_PAINT handler, that handler paints it instead. Mouse, wheel
+// and key events go to the bound CWnd's input handlers.
 class StaticWidget : public QLabel
 {
 public:
@@ -16,9 +18,19 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void leaveEvent(QEvent *event) override;
 
 private:
     void scalePicture();
+    // The event's point in client coordinates (inside the frame) and its button flags.
+    CPoint clientPoint(QPointF position) const;
+    static UINT buttonFlags(Qt::MouseButtons buttons);
 
     QPixmap m_picture;
 };

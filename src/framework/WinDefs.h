@@ -62,6 +62,16 @@ inline constexpr int SM_CYICON = 12;
 // Virtual keys that key-down messages carry.
 inline constexpr WPARAM VK_RETURN = 0x0D;
 inline constexpr WPARAM VK_ESCAPE = 0x1B;
+inline constexpr WPARAM VK_HOME = 0x24;
+inline constexpr WPARAM VK_LEFT = 0x25;
+inline constexpr WPARAM VK_RIGHT = 0x27;
+inline constexpr WPARAM VK_ADD = 0x6B;
+inline constexpr WPARAM VK_SUBTRACT = 0x6D;
+
+// Mouse messages' flags: the left button is held down.
+inline constexpr UINT MK_LBUTTON = 0x0001;
+// One notch of the mouse wheel.
+inline constexpr short WHEEL_DELTA = 120;
 
 // Window and control styles of dialog templates.
 inline constexpr DWORD WS_POPUP = 0x80000000;
