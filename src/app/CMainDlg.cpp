@@ -47,6 +47,7 @@ CMainDlg::CMainDlg(CWnd *parent)
     , m_dateFormatDlg(m_chart)
 {
     FocusSelfOnEnterAndEscape();
+    m_chart.setNavigator(this);
 }
 
 CMainDlg::~CMainDlg() = default;
@@ -541,6 +542,21 @@ void CMainDlg::showToTime(std::time_t t)
 {
     m_toDatePicker.SetTime(t);
     m_toTimePicker.SetTime(t);
+}
+
+bool CMainDlg::acceptsInput() const
+{
+    return !m_printing && !m_reloading;
+}
+
+void CMainDlg::showRows(RowWindow rows)
+{
+    MeasurementFile &file = m_chart.file();
+    if (const auto shown = file.setFromTime(file.rowTime(rows.first)))
+        showFromTime(*shown);
+    if (const auto shown = file.setToTime(file.rowTime(rows.last)))
+        showToTime(*shown);
+    redrawChart();
 }
 
 // --- Reports, printing and the settings dialogs ------------------------------------------------

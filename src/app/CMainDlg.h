@@ -31,7 +31,7 @@ namespace zyfo {
 // Re-entrancy: modal dialogs and message boxes let timer ticks through, so the chart's busy
 // counter, the reloading flag and the printing flag keep a tick from starting a re-read while
 // another handler is in the middle of its work.
-class CMainDlg : public CDialog, private ReaderListener
+class CMainDlg : public CDialog, private ReaderListener, private ChartNavigator
 {
 public:
     static constexpr UINT_PTR kLiveUpdateTimer = 1036;
@@ -138,6 +138,11 @@ private:
     void redrawChart() override;
     void showFromTime(std::time_t t) override;
     void showToTime(std::time_t t) override;
+
+    // ChartNavigator: the chart's mouse and keys move the time window as the pickers do; they
+    // are kept out while a re-read or a print is in progress, as the timers are.
+    bool acceptsInput() const override;
+    void showRows(RowWindow rows) override;
 
     int m_redrawCountdown = 0;
     // Set while the chart is being printed, and while a live-update re-read runs: a timer

@@ -5,12 +5,14 @@
 #include "CImageDC.h"
 #include "CPaintDC.h"
 #include "ChartLayout.h"
+#include "ChartReadout.h"
 #include "DefaultColors.h"
 #include "DenseSeries.h"
 #include "GroupedSeries.h"
 #include "LegendCaption.h"
 #include "LineBatch.h"
 #include "LocaleDecimalSeparator.h"
+#include "RowPlacement.h"
 #include "RowSeries.h"
 #include "SegmentMapper.h"
 #include "ValueScale.h"
@@ -34,6 +36,8 @@ constexpr std::array<ChannelKind, kKindCount> kSeriesOrder = {
 constexpr int kHorizontalFontHeight = 12;
 constexpr int kVerticalFontHeight = 10;
 constexpr UINT kCentredLine = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+// Pixels between the readout box's frame and its text.
+constexpr int kReadoutPadding = 4;
 
 // Arial of `height` device units, weight 500; turned 90 degrees counter-clockwise if `upright`.
 LOGFONT arialFont(int height, bool upright)
@@ -253,6 +257,7 @@ void CChartCtrl::OnPaint()
     CImageDC buffer(client.Width(), client.Height(), dc.GetDeviceCaps(LOGPIXELSY));
     buffer.FillSolidRect(&client, dc.GetBkColor());
     Render(buffer, false, client, 1);
+    DrawReadout(buffer);
     dc.BitBlt(client.left, client.top, client.Width(), client.Height(), &buffer, client.left,
               client.top, SRCCOPY);
 }
@@ -515,6 +520,204 @@ void CChartCtrl::DrawLegend(CDC &dc, const ChartLayout &layout, const Look &colo
             lx += box.Width() + 25 * s;
         }
     }
+}
+
+// --- Mouse and keys -----------------------------------------------------------------------------
+
+void CChartCtrl::PreSubclassWindow()
+{
+    EnableMouseInput();
+}
+
+bool CChartCtrl::inputBlocked() const
+{
+    return m_busy > 0 || (m_navigator != nullptr && !m_navigator->acceptsInput());
+}
+
+std::optional<RowWindow> CChartCtrl::shownRows() const
+{
+    const int first = m_file.fromRow();
+    const int last = m_file.toRow();
+    if (m_file.rowCount() < 2 || first < 0 || last >= m_file.rowCount() || first >= last)
+        return std::nullopt;
+    return RowWindow{first, last};
+}
+
+ChartLayout CChartCtrl::screenLayout() const
+{
+    CRect client;
+    GetClientRect(&client);
+    return ChartLayout(client, 1, m_bottomBand, m_file);
+}
+
+std::optional<RowPlacement> CChartCtrl::placement() const
+{
+    const std::optional<RowWindow> rows = shownRows();
+    const ChartLayout layout = screenLayout();
+    if (!rows || !layout.hasRoom())
+        return std::nullopt;
+    return RowPlacement(layout, *rows);
+}
+
+void CChartCtrl::showRows(RowWindow rows)
+{
+    if (m_navigator != nullptr && shownRows() != rows)
+        m_navigator->showRows(rows);
+}
+
+void CChartCtrl::ZoomAround(int anchor, int steps)
+{
+    std::optional<RowWindow> rows = shownRows();
+    if (!rows)
+        return;
+    for (int step = 0; step < std::abs(steps); ++step)
+        rows = zoomedWindow(*rows, anchor, steps > 0 ? kZoomInFactor : kZoomOutFactor,
+                            m_file.rowCount());
+    showRows(*rows);
+}
+
+void CChartCtrl::PanBy(long long rows)
+{
+    if (const std::optional<RowWindow> shown = shownRows())
+        showRows(pannedWindow(*shown, rows, m_file.rowCount()));
+}
+
+void CChartCtrl::ShowWholeFile()
+{
+    if (m_file.rowCount() >= 2)
+        showRows(wholeFile(m_file.rowCount()));
+}
+
+void CChartCtrl::OnMouseMove(UINT flags, CPoint point)
+{
+    if (inputBlocked())
+        return;
+    const std::optional<RowPlacement> places = placement();
+    if (m_drag && (flags & MK_LBUTTON) != 0 && places) {
+        // The rows passed are counted on the window the drag began with, so the row grabbed
+        // stays under the pointer.
+        const RowPlacement start(screenLayout(), m_drag->start);
+        showRows(
+            pannedWindow(m_drag->start, -start.rowsAcross(point.x - m_drag->x), m_file.rowCount()));
+    }
+    const std::optional<CPoint> pointer =
+        places && places->covers(point) ? std::optional<CPoint>(point) : std::nullopt;
+    if (pointer == m_pointer)
+        return;
+    m_pointer = pointer;
+    RedrawWindow(RDW_INVALIDATE);
+}
+
+void CChartCtrl::OnLButtonDown(UINT, CPoint point)
+{
+    if (inputBlocked())
+        return;
+    const std::optional<RowWindow> rows = shownRows();
+    if (rows)
+        m_drag = Drag{point.x, *rows};
+}
+
+void CChartCtrl::OnLButtonUp(UINT, CPoint)
+{
+    m_drag.reset();
+}
+
+void CChartCtrl::OnLButtonDblClk(UINT, CPoint)
+{
+    if (inputBlocked())
+        return;
+    m_drag.reset();
+    ShowWholeFile();
+}
+
+void CChartCtrl::OnMouseWheel(UINT, short delta, CPoint point)
+{
+    if (inputBlocked())
+        return;
+    m_wheelRest += delta;
+    const int steps = m_wheelRest / WHEEL_DELTA;
+    m_wheelRest -= steps * WHEEL_DELTA;
+    const std::optional<RowPlacement> places = placement();
+    if (steps != 0 && places)
+        ZoomAround(places->rowAt(point.x), steps);
+}
+
+void CChartCtrl::OnKeyDown(UINT key, UINT, UINT)
+{
+    if (inputBlocked())
+        return;
+    if (key == VK_HOME) {
+        ShowWholeFile();
+        return;
+    }
+    const std::optional<RowWindow> rows = shownRows();
+    if (!rows)
+        return;
+    const int tenth = std::max(rows->span() / 10, 1);
+    const int middle = rows->first + rows->span() / 2;
+    switch (key) {
+    case VK_LEFT:
+        PanBy(-tenth);
+        break;
+    case VK_RIGHT:
+        PanBy(tenth);
+        break;
+    case VK_ADD:
+        ZoomAround(middle, 1);
+        break;
+    case VK_SUBTRACT:
+        ZoomAround(middle, -1);
+        break;
+    default:
+        break;
+    }
+}
+
+void CChartCtrl::OnMouseLeave()
+{
+    // Leaving only hides the readout, so it is let through whatever the chart is doing.
+    m_drag.reset();
+    if (!m_pointer)
+        return;
+    m_pointer.reset();
+    RedrawWindow(RDW_INVALIDATE);
+}
+
+void CChartCtrl::DrawReadout(CDC &dc)
+{
+    const std::optional<RowPlacement> places = placement();
+    if (!m_pointer || !places || !places->covers(*m_pointer))
+        return;
+    const ChartLayout layout = screenLayout();
+    const int row = places->rowAt(m_pointer->x);
+    const int x = places->xOf(row);
+    dc.SelectObject(&m_screenTextPen);
+    dc.MoveTo(x, layout.plotTop());
+    dc.LineTo(x, layout.plotBottom() + 1);
+
+    dc.SelectObject(&m_screenHorizontalFont);
+    const std::vector<std::string> lines = readoutLines(m_file, row, m_decimalSeparator);
+    CSize text;
+    for (const std::string &line : lines) {
+        const CSize extent = dc.GetTextExtent(line);
+        text.cx = std::max(text.cx, extent.cx);
+        text.cy = std::max(text.cy, extent.cy);
+    }
+    const int lineHeight = text.cy;
+    const CSize size{text.cx + 2 * kReadoutPadding,
+                     lineHeight * static_cast<int>(lines.size()) + 2 * kReadoutPadding};
+    const CRect box = readoutBoxRect(*m_pointer, size, layout.rect());
+    dc.FillSolidRect(&box, m_settings.backColor);
+    dc.MoveTo(box.left, box.top);
+    dc.LineTo(box.right - 1, box.top);
+    dc.LineTo(box.right - 1, box.bottom - 1);
+    dc.LineTo(box.left, box.bottom - 1);
+    dc.LineTo(box.left, box.top);
+    dc.SetTextColor(m_settings.textColor);
+    dc.SetBkMode(TRANSPARENT);
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        dc.TextOut(box.left + kReadoutPadding,
+                   box.top + kReadoutPadding + lineHeight * static_cast<int>(i), lines[i]);
 }
 
 } // namespace zyfo

@@ -8,20 +8,26 @@
 #include "CRect.h"
 #include "CStatic.h"
 #include "ChannelKind.h"
+#include "ChartNavigator.h"
 #include "ChartSettings.h"
 #include "MeasurementFile.h"
+#include "RowWindow.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace zyfo {
 
 class ChartLayout;
+class RowPlacement;
 
 // Owns the loaded MeasurementFile, the chart settings, one pen per channel, the two text pens
 // and the four fonts. Render draws the whole chart on any surface, with or without a window;
 // the window (the main dialog's control 1000, bound with DDX_Control) paints through it
-// double-buffered.
+// double-buffered. With the pointer over the plot band the window also shows a readout of the
+// row under it, drawn over the rendered chart; the wheel, a drag, a double click and the keys
+// move the time window through the navigator.
 class CChartCtrl : public CStatic
 {
 public:
@@ -127,8 +133,37 @@ public:
     // of any surface, with no window needed: images and vector files of the chart.
     void RenderAsShown(CDC &dc, const CRect &rect);
 
+    // The window that moves the time window for the mouse and the keys; not owned. Without
+    // one the chart only shows the readout.
+    void setNavigator(ChartNavigator *navigator) { m_navigator = navigator; }
+    // The rows the time window shows, or nothing when it shows none (fewer than two rows, or
+    // ends that do not make a window).
+    std::optional<RowWindow> shownRows() const;
+    // Move the time window through the navigator; nothing without one or without shown rows
+    // (ShowWholeFile needs only two rows). ZoomAround narrows by kZoomInFactor per step for
+    // positive `steps` and widens by kZoomOutFactor per step for negative ones, keeping
+    // `anchor`'s share of the window before it; PanBy moves by `rows` rows (negative: earlier).
+    void ZoomAround(int anchor, int steps);
+    void PanBy(long long rows);
+    void ShowWholeFile();
+
+    // Input: the readout follows the pointer; the wheel zooms around the row under the pointer
+    // (one step per WHEEL_DELTA); a left-button drag pans by the rows passed; a double click
+    // shows the whole file; Left and Right pan by a tenth of the window, Plus and Minus zoom
+    // around its middle, Home shows the whole file. All of it is ignored while the chart is
+    // busy or the navigator does not accept input.
+    void OnMouseMove(UINT flags, CPoint point) override;
+    void OnLButtonDown(UINT flags, CPoint point) override;
+    void OnLButtonUp(UINT flags, CPoint point) override;
+    void OnLButtonDblClk(UINT flags, CPoint point) override;
+    void OnMouseWheel(UINT flags, short delta, CPoint point) override;
+    void OnKeyDown(UINT key, UINT repeat, UINT flags) override;
+    void OnMouseLeave() override;
+
 protected:
     const MessageMap *GetMessageMap() const override;
+    // Has the window track the pointer and take the focus when clicked.
+    void PreSubclassWindow() override;
 
 private:
     // WM_PAINT: unless busy, renders the client area off screen and copies it to the window in
@@ -159,6 +194,14 @@ private:
     template<class Visit>
     void forEachShownChannel(Visit visit);
     void redraw();
+    bool inputBlocked() const;
+    void showRows(RowWindow rows);
+    // The layout of the window's client rectangle as the screen render lays it out.
+    ChartLayout screenLayout() const;
+    // Where the shown rows stand in the client rectangle; nothing without shown rows or room.
+    std::optional<RowPlacement> placement() const;
+    // The readout of the row under the pointer, over what the render drew.
+    void DrawReadout(CDC &dc);
 
     static std::size_t slot(ChannelKind kind, int channel);
 
@@ -181,6 +224,19 @@ private:
     std::string m_decimalSeparator;
     SeriesDrawing m_seriesDrawing = SeriesDrawing::Summaries;
     int m_busy = 0;
+
+    // A drag in progress: where it began and the rows shown then.
+    struct Drag
+    {
+        int x;
+        RowWindow start;
+    };
+    ChartNavigator *m_navigator = nullptr;
+    // The pointer while it is over the plot band.
+    std::optional<CPoint> m_pointer;
+    std::optional<Drag> m_drag;
+    // Wheel turns short of a step, kept for the next turn.
+    int m_wheelRest = 0;
 };
 
 } // namespace zyfo

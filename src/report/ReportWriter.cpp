@@ -62,6 +62,14 @@ std::string withCrLf(std::string_view text)
 
 } // namespace
 
+int valueDecimals(ChannelKind kind)
+{
+    for (const ReportColumn &column : kColumns)
+        if (column.kind == kind)
+            return column.decimals;
+    return 2;
+}
+
 ReportWriter::ReportWriter(const MeasurementFile &data, const ReportOptions &options)
     : m_data(data)
     , m_options(options)

@@ -19,6 +19,9 @@ enum class ReportFormat
     Delimited = 1, // cells after a comma
 };
 
+// The decimals a value of `kind` is written with: 0 for a wind direction, 2 for every other kind.
+int valueDecimals(ChannelKind kind);
+
 // What to do with a report file that existed before; the caller asks the user.
 enum class ExistingFileAction
 {
