@@ -565,13 +565,13 @@ void CChartCtrl::showRows(RowWindow rows)
         m_navigator->showRows(rows);
 }
 
-void CChartCtrl::ZoomAround(int anchor, int steps)
+void CChartCtrl::ZoomAt(double share, int steps)
 {
     std::optional<RowWindow> rows = shownRows();
     if (!rows)
         return;
     for (int step = 0; step < std::abs(steps); ++step)
-        rows = zoomedWindow(*rows, anchor, steps > 0 ? kZoomInFactor : kZoomOutFactor,
+        rows = zoomedWindow(*rows, share, steps > 0 ? kZoomInFactor : kZoomOutFactor,
                             m_file.rowCount());
     showRows(*rows);
 }
@@ -639,7 +639,7 @@ void CChartCtrl::OnMouseWheel(UINT, short delta, CPoint point)
     m_wheelRest -= steps * WHEEL_DELTA;
     const std::optional<RowPlacement> places = placement();
     if (steps != 0 && places)
-        ZoomAround(places->rowAt(point.x), steps);
+        ZoomAt(places->shareAt(point.x), steps);
 }
 
 void CChartCtrl::OnKeyDown(UINT key, UINT, UINT)
@@ -654,7 +654,6 @@ void CChartCtrl::OnKeyDown(UINT key, UINT, UINT)
     if (!rows)
         return;
     const int tenth = std::max(rows->span() / 10, 1);
-    const int middle = rows->first + rows->span() / 2;
     switch (key) {
     case VK_LEFT:
         PanBy(-tenth);
@@ -663,10 +662,10 @@ void CChartCtrl::OnKeyDown(UINT key, UINT, UINT)
         PanBy(tenth);
         break;
     case VK_ADD:
-        ZoomAround(middle, 1);
+        ZoomAt(0.5, 1);
         break;
     case VK_SUBTRACT:
-        ZoomAround(middle, -1);
+        ZoomAt(0.5, -1);
         break;
     default:
         break;

@@ -140,10 +140,11 @@ public:
     // ends that do not make a window).
     std::optional<RowWindow> shownRows() const;
     // Move the time window through the navigator; nothing without one or without shown rows
-    // (ShowWholeFile needs only two rows). ZoomAround narrows by kZoomInFactor per step for
-    // positive `steps` and widens by kZoomOutFactor per step for negative ones, keeping
-    // `anchor`'s share of the window before it; PanBy moves by `rows` rows (negative: earlier).
-    void ZoomAround(int anchor, int steps);
+    // (ShowWholeFile needs only two rows). ZoomAt narrows by kZoomInFactor per step for
+    // positive `steps` and widens by kZoomOutFactor per step for negative ones around the point
+    // `share` of the way across the window (see zoomedWindow); PanBy moves by `rows` rows
+    // (negative: earlier).
+    void ZoomAt(double share, int steps);
     void PanBy(long long rows);
     void ShowWholeFile();
 

@@ -38,10 +38,16 @@ int RowPlacement::rowAt(int x) const
     return m_window.first + static_cast<int>(aboveNearer ? above : below);
 }
 
+double RowPlacement::shareAt(int x) const
+{
+    const double width = m_mapper.rowPitch() * m_window.span();
+    return width > 0 ? (x - m_mapper.xOf(0)) / width : 0;
+}
+
 long long RowPlacement::rowsAcross(int dx) const
 {
     const double pitch = m_mapper.rowPitch();
-    return pitch > 0 ? static_cast<long long>(dx / pitch) : 0;
+    return pitch > 0 ? std::llround(dx / pitch) : 0;
 }
 
 } // namespace zyfo

@@ -20,7 +20,10 @@ public:
     // The row of the window whose x is nearest to `x` (the earlier of two as near); x left of
     // the window gives its first row, right of it its last.
     int rowAt(int x) const;
-    // Rows the pointer passes over when it moves by `dx` pixels (rounded towards zero).
+    // Where `x` stands across the window: 0 at the first row's x, 1 at the last's, beyond
+    // them below 0 or above 1.
+    double shareAt(int x) const;
+    // Rows the pointer passes over when it moves by `dx` pixels, rounded to the nearest.
     long long rowsAcross(int dx) const;
 
 private:

@@ -21,7 +21,7 @@ RowWindow wholeFile(int rows)
     return {0, std::max(rows - 1, 1)};
 }
 
-RowWindow zoomedWindow(RowWindow window, int anchor, double factor, int rows)
+RowWindow zoomedWindow(RowWindow window, double share, double factor, int rows)
 {
     const int span = window.span();
     long long wanted = std::llround(span * factor);
@@ -31,9 +31,9 @@ RowWindow zoomedWindow(RowWindow window, int anchor, double factor, int rows)
     else if (factor > 1)
         wanted = std::max(wanted, static_cast<long long>(span) + 1);
     const int newSpan = static_cast<int>(std::clamp(wanted, 1LL, static_cast<long long>(rows - 1)));
-    const long long before = std::clamp(anchor, window.first, window.last) - window.first;
-    const long long newBefore = std::llround(static_cast<double>(before) * newSpan / span);
-    return placed(window.first + before - newBefore, newSpan, rows);
+    const double at = std::clamp(share, 0.0, 1.0);
+    const long long anchor = window.first + std::llround(at * span);
+    return placed(anchor - std::llround(at * newSpan), newSpan, rows);
 }
 
 RowWindow pannedWindow(RowWindow window, long long rowsMoved, int rows)

@@ -21,9 +21,11 @@ inline constexpr double kZoomOutFactor = 1.25;
 RowWindow wholeFile(int rows);
 
 // `window` with its span times `factor` (rounded, but always at least one row narrower for a
-// factor below 1 and wider for one above), kept between two rows and the whole file, placed so
-// that `anchor` keeps its share of the window before it, then moved inside the file.
-RowWindow zoomedWindow(RowWindow window, int anchor, double factor, int rows);
+// factor below 1 and wider for one above), kept between two rows and the whole file. `share`
+// says where the fixed point stands, from 0 (the first row) to 1 (the last; beyond counts as the
+// nearer end): the row nearest to it before is nearest to it after, as far as the window can be
+// moved inside the file.
+RowWindow zoomedWindow(RowWindow window, double share, double factor, int rows);
 
 // `window` moved by `rows moved` (negative: towards the first row), its span kept, stopping at
 // the first and the last of `rows` rows.

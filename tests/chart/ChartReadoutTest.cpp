@@ -53,29 +53,33 @@ TEST(ChartReadoutTest, TheBoxStandsBesideThePointerAndInsideTheChart)
     }
 }
 
-TEST(ChartReadoutTest, ZoomKeepsTheAnchorsShareAndStaysBetweenTwoRowsAndTheWholeFile)
+TEST(ChartReadoutTest, ZoomKeepsTheRowAtTheFixedPointAndStaysBetweenTwoRowsAndTheWholeFile)
 {
     struct Case
     {
         RowWindow window;
-        int anchor;
+        double share;
         double factor;
         RowWindow zoomed;
     };
     const Case cases[] = {
-        {{0, 99}, 50, kZoomInFactor, {10, 89}},   {{10, 89}, 50, kZoomOutFactor, {0, 99}},
-        {{10, 12}, 12, kZoomInFactor, {11, 12}},  // rounds back to its span: one row less
-        {{10, 11}, 10, kZoomInFactor, {10, 11}},  // two rows stay two rows
-        {{5, 6}, 5, kZoomOutFactor, {5, 7}},      // rounds back to its span: one row more
-        {{0, 98}, 40, kZoomOutFactor, {0, 99}},   // never wider than the file
-        {{90, 99}, 99, kZoomOutFactor, {88, 99}}, // the last row stays last
-        {{0, 9}, 0, kZoomOutFactor, {0, 11}},     // the first row stays first
-        {{80, 99}, 60, kZoomInFactor, {80, 95}},  // an anchor outside counts as the first row
+        {{0, 99}, 50 / 99.0, kZoomInFactor, {10, 89}}, // row 50 stays 40 of 79 rows along
+        {{10, 89}, 40 / 79.0, kZoomOutFactor, {0, 99}},
+        {{0, 99}, 0.5, kZoomInFactor, {10, 89}},
+        {{10, 12}, 1, kZoomInFactor, {11, 12}},    // rounds back to its span: one row less
+        {{10, 11}, 0, kZoomInFactor, {10, 11}},    // two rows stay two rows
+        {{5, 6}, 0, kZoomOutFactor, {5, 7}},       // rounds back to its span: one row more
+        {{0, 98}, 0.4, kZoomOutFactor, {0, 99}},   // never wider than the file
+        {{90, 99}, 1, kZoomOutFactor, {88, 99}},   // the last row stays last
+        {{0, 9}, 0, kZoomOutFactor, {0, 11}},      // the first row stays first
+        {{90, 99}, 0, kZoomOutFactor, {88, 99}},   // no room after: moved back inside the file
+        {{80, 99}, -0.5, kZoomInFactor, {80, 95}}, // beyond the first row counts as the first
+        {{80, 99}, 7, kZoomInFactor, {84, 99}},
     };
     for (const Case &c : cases) {
-        const RowWindow zoomed = zoomedWindow(c.window, c.anchor, c.factor, 100);
+        const RowWindow zoomed = zoomedWindow(c.window, c.share, c.factor, 100);
         EXPECT_EQ(zoomed, c.zoomed)
-            << c.window.first << ".." << c.window.last << " at " << c.anchor << " by " << c.factor;
+            << c.window.first << ".." << c.window.last << " at " << c.share << " by " << c.factor;
     }
     EXPECT_EQ(wholeFile(100), (RowWindow{0, 99}));
 }
@@ -112,7 +116,11 @@ TEST(ChartReadoutTest, TheRowAtAnXIsTheNearestAsTheSeriesPlaceRows)
     for (const Case &c : cases)
         EXPECT_EQ(places.rowAt(c.x), c.row) << c.x;
     EXPECT_EQ(places.rowsAcross(170), 2);
-    EXPECT_EQ(places.rowsAcross(-170), -2);
+    EXPECT_EQ(places.rowsAcross(-127), -2); // one and a half rows and a bit
+    EXPECT_EQ(places.rowsAcross(42), 0);
+    EXPECT_DOUBLE_EQ(places.shareAt(36), 0);
+    EXPECT_DOUBLE_EQ(places.shareAt(36 + 381), 0.5);
+    EXPECT_DOUBLE_EQ(places.shareAt(36 + 762), 1);
     EXPECT_TRUE(places.covers({36, layout.plotTop()}));
     EXPECT_TRUE(places.covers({798, layout.plotBottom()}));
     EXPECT_FALSE(places.covers({35, layout.plotTop()}));
