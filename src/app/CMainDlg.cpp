@@ -7,6 +7,7 @@
 #include "CDataExchange.h"
 #include "CFileDialog.h"
 #include "CLiveUpdateDlg.h"
+#include "CProgressDlg.h"
 #include "CReportDlg.h"
 #include "CWinApp.h"
 #include "ChartPrintJob.h"
@@ -37,6 +38,7 @@ constexpr int kRedrawTickStep = 200;
 constexpr const char *kPrintFailedMessage = "Nie udało się wydrukować wykresu.";
 constexpr const char *kDataFileExtension = ".zyd";
 constexpr const char *kDataFileFilter = "*.zyd|*.zyd||";
+constexpr const char *kReadingLabel = "Wczytywanie pliku...";
 
 } // namespace
 
@@ -415,26 +417,58 @@ void CMainDlg::OnOpenFile()
             redrawChart();
             return;
         }
+        auto file = m_makeDataFile ? m_makeDataFile() : std::make_unique<CFile>();
+        if (file->Open(dialog.GetPathName(), CFile::modeRead | CFile::shareDenyNone)) {
+            // A cancelled read leaves the file open before as it was, still re-read.
+            if (readNewFile(std::move(file), dialog.GetPathName()))
+                applyLiveUpdate();
+            return;
+        }
         m_chart.file().setReadOffset(0);
         CChartCtrl::BusyGuard busy(m_chart);
         closeDataFile();
-        auto file = std::make_unique<CFile>();
-        if (file->Open(dialog.GetPathName(), CFile::modeRead | CFile::shareDenyNone)) {
-            m_dataFile = std::move(file);
-            m_filePath = dialog.GetPathName();
-            SetWindowText(loadString(IDS_TITLE) + " - " + m_filePath);
-            break;
-        }
         // The data read before stays on screen, no longer re-read; the user may choose again.
         MessageBox("Nieprawidłowy plik", {}, MB_OK);
     }
-    ReadMeasurementFile(false);
-    applyLiveUpdate();
 }
 
-void CMainDlg::ReadMeasurementFile(bool refresh)
+void CMainDlg::setDataFileMaker(std::function<std::unique_ptr<CFile>()> maker)
 {
-    zyfo::ReadMeasurementFile(m_chart.file(), m_dataFile.get(), *this, refresh);
+    m_makeDataFile = std::move(maker);
+}
+
+bool CMainDlg::readNewFile(std::unique_ptr<CFile> file, const std::string &path)
+{
+    m_reloading = true;
+    const bool read = readWithProgress(*file, false);
+    m_reloading = false;
+    if (!read) {
+        file->Close();
+        return false;
+    }
+    closeDataFile();
+    m_dataFile = std::move(file);
+    m_filePath = path;
+    SetWindowText(loadString(IDS_TITLE) + " - " + m_filePath);
+    return true;
+}
+
+bool CMainDlg::ReadMeasurementFile(bool refresh)
+{
+    return m_dataFile == nullptr || readWithProgress(*m_dataFile, refresh);
+}
+
+bool CMainDlg::readWithProgress(DataSource &source, bool refresh)
+{
+    // The reader runs here on the window's thread (it calls back into the window when it has
+    // read all) and tells its progress now and then; the progress window handles the pending
+    // events then, so the window paints and "Anuluj" can be clicked.
+    CProgressDlg progress(this, kReadingLabel);
+    ReadOptions options;
+    options.progress = [&progress](std::int64_t done, std::int64_t total) {
+        return progress.step(done, total);
+    };
+    return !zyfo::ReadMeasurementFile(m_chart.file(), &source, *this, refresh, options).cancelled;
 }
 
 void CMainDlg::setLiveUpdate(const LiveUpdateSettings &settings)

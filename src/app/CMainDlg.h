@@ -18,6 +18,7 @@
 #include "ReaderListener.h"
 #include "ValueAxisRule.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -51,8 +52,10 @@ public:
 
     // Reads the open data file into the chart: from its start (refresh false) or, for a
     // live-update re-read, from where the last read stopped. Brings the channel list, the
-    // data controls and the time pickers up to date. Nothing without an open file.
-    void ReadMeasurementFile(bool refresh);
+    // data controls and the time pickers up to date. Nothing without an open file. A read from
+    // the start that takes over half a second shows its progress and can be cancelled: false
+    // then, with the data, the channel list and the controls as they were.
+    bool ReadMeasurementFile(bool refresh);
 
     // The handlers the reader and the settings dialogs call besides the window's own events.
     // Channel selection: shows the selected channel's value axis, "Wykres" and colour.
@@ -77,6 +80,9 @@ public:
     const std::string &filePath() const { return m_filePath; }
     // Closes the open data file, if any.
     void closeDataFile();
+    // How "Otwórz plik" makes the file object it opens (a plain CFile unless set); tests give
+    // one that reads slowly.
+    void setDataFileMaker(std::function<std::unique_ptr<CFile>()> maker);
 
 protected:
     void DoDataExchange(CDataExchange *exchange) override;
@@ -117,6 +123,12 @@ private:
     void scheduleRedraw();
     void redrawTick();
 
+    // Reads `file`, just opened at `path`, from its start; once all is read it becomes the data
+    // file. Cancelled: `file` is closed and the open file, path, title and data stay. Timer
+    // 1036 waits meanwhile, as during a re-read.
+    bool readNewFile(std::unique_ptr<CFile> file, const std::string &path);
+    bool readWithProgress(DataSource &source, bool refresh);
+
     // Live updating: the re-read of timer 1036 and the timer's start or stop.
     void reread();
     void applyLiveUpdate();
@@ -154,6 +166,7 @@ private:
     // notification found no selected item: the value edits are then stored unclamped.
     bool m_channelApplied = true;
     std::unique_ptr<CFile> m_dataFile;
+    std::function<std::unique_ptr<CFile>()> m_makeDataFile;
     // Set until the end of OnInitDialog: resizing does not place the chart and picker changes
     // are ignored meanwhile.
     bool m_initialising = true;
