@@ -71,11 +71,14 @@ private:
     {
         buffer += socket.readAll();
         const qsizetype end = buffer.indexOf(kEnd);
-        if (end < 0) {
-            if (static_cast<std::size_t>(buffer.size()) > kMaxMessage)
-                socket.abort();
+        const qsizetype length = end < 0 ? buffer.size() : end;
+        if (static_cast<std::size_t>(length) > kMaxMessage) {
+            socket.abort();
+            socket.deleteLater();
             return;
         }
+        if (end < 0)
+            return;
         const std::string message = buffer.left(end).toStdString();
         buffer.clear();
         // Answer before acting on the message, which may open a message box: the sender waits
@@ -83,8 +86,7 @@ private:
         socket.write(&kEnd, 1);
         socket.flush();
         socket.disconnectFromServer();
-        if (message.size() <= kMaxMessage)
-            m_receive(message);
+        m_receive(message);
     }
 
     std::filesystem::path m_path;
