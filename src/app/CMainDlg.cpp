@@ -16,6 +16,7 @@
 #include "Resources.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace zyfo {
 
@@ -32,6 +33,8 @@ constexpr int kChartTop = 45;
 constexpr UINT kRedrawTimerPeriod = 100;
 constexpr int kRedrawCountdown = 300;
 constexpr int kRedrawTickStep = 200;
+// How often a file handed over while the window is busy tries to open.
+constexpr UINT kPendingFilePeriod = 50;
 
 // Told when the printer refused the job (it could not be started or finished).
 constexpr const char *kPrintFailedMessage = "Nie udało się wydrukować wykresu.";
@@ -137,6 +140,7 @@ BOOL CMainDlg::OnInitDialog()
     // Re-sizing the window sends the size notification that places the chart.
     SetWindowPos(nullptr, 0, 0, client.Width(), client.Height(), SWP_NOMOVE);
     SetWindowText(loadString(IDS_TITLE));
+    schedulePendingFile();
     return TRUE;
 }
 
@@ -394,6 +398,8 @@ void CMainDlg::OnTimer(UINT_PTR id)
         reread();
     else if (id == kRedrawTimer)
         redrawTick();
+    else if (id == kPendingFileTimer)
+        openPendingFile();
 }
 
 // --- Opening and live updating ----------------------------------------------------------------
@@ -415,21 +421,67 @@ void CMainDlg::OnOpenFile()
             redrawChart();
             return;
         }
+        // On failure the data read before stays on screen, no longer re-read; the user may
+        // choose again.
+        if (openChosenFile(dialog.GetPathName()))
+            return;
+    }
+}
+
+bool CMainDlg::openChosenFile(const std::string &path)
+{
+    {
         m_chart.file().setReadOffset(0);
         CChartCtrl::BusyGuard busy(m_chart);
         closeDataFile();
         auto file = std::make_unique<CFile>();
-        if (file->Open(dialog.GetPathName(), CFile::modeRead | CFile::shareDenyNone)) {
-            m_dataFile = std::move(file);
-            m_filePath = dialog.GetPathName();
-            SetWindowText(loadString(IDS_TITLE) + " - " + m_filePath);
-            break;
+        if (!file->Open(path, CFile::modeRead | CFile::shareDenyNone)) {
+            MessageBox("Nieprawidłowy plik", {}, MB_OK);
+            return false;
         }
-        // The data read before stays on screen, no longer re-read; the user may choose again.
-        MessageBox("Nieprawidłowy plik", {}, MB_OK);
+        m_dataFile = std::move(file);
+        m_filePath = path;
+        SetWindowText(loadString(IDS_TITLE) + " - " + m_filePath);
     }
     ReadMeasurementFile(false);
     applyLiveUpdate();
+    return true;
+}
+
+void CMainDlg::openFileWhenIdle(const std::string &path)
+{
+    m_pendingFile = path;
+    // Before the window exists the file waits for OnInitDialog.
+    if (GetSafeHwnd() == nullptr)
+        return;
+    SetForegroundWindow();
+    openPendingFile();
+}
+
+void CMainDlg::schedulePendingFile()
+{
+    if (!m_pendingFile.empty())
+        SetTimer(kPendingFileTimer, kPendingFilePeriod);
+}
+
+void CMainDlg::openPendingFile()
+{
+    if (m_pendingFile.empty()) {
+        KillTimer(kPendingFileTimer);
+        return;
+    }
+    // Opening now would pull the data from under a handler that is waiting for its dialog,
+    // message box, read or print to end: try again on the next tick.
+    if (IsBlockedByModal() || m_printing || m_reloading || m_chart.busyCount() > 0) {
+        SetTimer(kPendingFileTimer, kPendingFilePeriod);
+        return;
+    }
+    KillTimer(kPendingFileTimer);
+    const std::string path = std::exchange(m_pendingFile, {});
+    // A file that cannot be opened leaves the window without one, as a cancelled retry of
+    // "Otwórz plik" does.
+    if (!openChosenFile(path))
+        redrawChart();
 }
 
 void CMainDlg::ReadMeasurementFile(bool refresh)
