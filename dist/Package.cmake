@@ -7,15 +7,17 @@ set(CPACK_PACKAGE_VENDOR "The Zyfo developers")
 set(CPACK_PACKAGE_CONTACT "The Zyfo developers <devel@zyfo.github.io>")
 set(CPACK_PACKAGE_HOMEPAGE_URL https://zyfo.github.io/)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "viewer for data-logger measurement files")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Zyfo shows the measurement files (.zyd) that data loggers write: thermometers, barometers, \
-hygrometers, radiation meters, anemometers, rain gauges and binary-input modules. It lists \
-every channel of a file, draws the chosen channels over time on one chart, exports the data as \
-a text or CSV report, prints the chart and follows a file that a logger is still appending to. \
-Its user interface is in Polish.\n\
-.\n\
-The package also holds zyfo-export, which lists, reports and draws a file without a window, \
-and zydgen, which writes sample files.")
+# The long description in lines of at most 80 columns, as Debian's tools show it.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+    "Zyfo shows the measurement files (.zyd) that data loggers write: thermometers,"
+    "barometers, hygrometers, radiation meters, anemometers, rain gauges and"
+    "binary-input modules. It lists every channel of a file, draws the chosen"
+    "channels over time on one chart, exports the data as a text or CSV report,"
+    "prints the chart and follows a file that a logger is still appending to. Its"
+    "user interface is in Polish."
+    "."
+    "The package also holds zyfo-export, which lists, reports and draws a file"
+    "without a window, and zydgen, which writes sample files.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
