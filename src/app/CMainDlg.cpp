@@ -17,6 +17,7 @@
 #include "Resources.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace zyfo {
 
@@ -33,6 +34,8 @@ constexpr int kChartTop = 45;
 constexpr UINT kRedrawTimerPeriod = 100;
 constexpr int kRedrawCountdown = 300;
 constexpr int kRedrawTickStep = 200;
+// How often a file handed over while the window is busy tries to open.
+constexpr UINT kPendingFilePeriod = 50;
 
 // Told when the printer refused the job (it could not be started or finished).
 constexpr const char *kPrintFailedMessage = "Nie udało się wydrukować wykresu.";
@@ -139,6 +142,7 @@ BOOL CMainDlg::OnInitDialog()
     // Re-sizing the window sends the size notification that places the chart.
     SetWindowPos(nullptr, 0, 0, client.Width(), client.Height(), SWP_NOMOVE);
     SetWindowText(loadString(IDS_TITLE));
+    schedulePendingFile();
     return TRUE;
 }
 
@@ -396,6 +400,8 @@ void CMainDlg::OnTimer(UINT_PTR id)
         reread();
     else if (id == kRedrawTimer)
         redrawTick();
+    else if (id == kPendingFileTimer)
+        openPendingFile();
 }
 
 // --- Opening and live updating ----------------------------------------------------------------
@@ -417,19 +423,63 @@ void CMainDlg::OnOpenFile()
             redrawChart();
             return;
         }
-        auto file = m_makeDataFile ? m_makeDataFile() : std::make_unique<CFile>();
-        if (file->Open(dialog.GetPathName(), CFile::modeRead | CFile::shareDenyNone)) {
-            // A cancelled read leaves the file open before as it was, still re-read.
-            if (readNewFile(std::move(file), dialog.GetPathName()))
-                applyLiveUpdate();
+        // On failure the data read before stays on screen, no longer re-read; the user may
+        // choose again.
+        if (openChosenFile(dialog.GetPathName()))
             return;
-        }
-        m_chart.file().setReadOffset(0);
-        CChartCtrl::BusyGuard busy(m_chart);
-        closeDataFile();
-        // The data read before stays on screen, no longer re-read; the user may choose again.
-        MessageBox("Nieprawidłowy plik", {}, MB_OK);
     }
+}
+
+bool CMainDlg::openChosenFile(const std::string &path)
+{
+    auto file = m_makeDataFile ? m_makeDataFile() : std::make_unique<CFile>();
+    if (file->Open(path, CFile::modeRead | CFile::shareDenyNone)) {
+        // A cancelled read leaves the file open before as it was, still re-read.
+        if (readNewFile(std::move(file), path))
+            applyLiveUpdate();
+        return true;
+    }
+    m_chart.file().setReadOffset(0);
+    CChartCtrl::BusyGuard busy(m_chart);
+    closeDataFile();
+    MessageBox("Nieprawidłowy plik", {}, MB_OK);
+    return false;
+}
+
+void CMainDlg::openFileWhenIdle(const std::string &path)
+{
+    m_pendingFile = path;
+    // Before the window exists the file waits for OnInitDialog.
+    if (GetSafeHwnd() == nullptr)
+        return;
+    SetForegroundWindow();
+    openPendingFile();
+}
+
+void CMainDlg::schedulePendingFile()
+{
+    if (!m_pendingFile.empty())
+        SetTimer(kPendingFileTimer, kPendingFilePeriod);
+}
+
+void CMainDlg::openPendingFile()
+{
+    if (m_pendingFile.empty()) {
+        KillTimer(kPendingFileTimer);
+        return;
+    }
+    // Opening now would pull the data from under a handler that is waiting for its dialog,
+    // message box, read or print to end: try again on the next tick.
+    if (IsBlockedByModal() || m_printing || m_reloading || m_chart.busyCount() > 0) {
+        SetTimer(kPendingFileTimer, kPendingFilePeriod);
+        return;
+    }
+    KillTimer(kPendingFileTimer);
+    const std::string path = std::exchange(m_pendingFile, {});
+    // A file that cannot be opened leaves the window without one, as a cancelled retry of
+    // "Otwórz plik" does.
+    if (!openChosenFile(path))
+        redrawChart();
 }
 
 void CMainDlg::setDataFileMaker(std::function<std::unique_ptr<CFile>()> maker)

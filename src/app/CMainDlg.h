@@ -37,6 +37,8 @@ class CMainDlg : public CDialog, private ReaderListener
 public:
     static constexpr UINT_PTR kLiveUpdateTimer = 1036;
     static constexpr UINT_PTR kRedrawTimer = 1037;
+    // Ticks while a file handed over from outside waits for the window to be free.
+    static constexpr UINT_PTR kPendingFileTimer = 1040;
 
     explicit CMainDlg(CWnd *parent = nullptr);
     ~CMainDlg() override;
@@ -83,6 +85,12 @@ public:
     // How "Otwórz plik" makes the file object it opens (a plain CFile unless set); tests give
     // one that reads slowly.
     void setDataFileMaker(std::function<std::unique_ptr<CFile>()> maker);
+    // Opens `path` (a full path) as "Otwórz plik" does once its file dialog returns it, as soon
+    // as no modal dialog or message box of the window is open and no read or print is under
+    // way; a file that cannot be opened shows "Nieprawidłowy plik" and the window goes on
+    // without a file. A path given while another waits replaces it. The window comes to the
+    // front at once; before it exists, the file waits for OnInitDialog.
+    void openFileWhenIdle(const std::string &path);
 
 protected:
     void DoDataExchange(CDataExchange *exchange) override;
@@ -94,6 +102,13 @@ private:
     void OnSize(UINT type, int cx, int cy);
     void OnTimer(UINT_PTR id);
     void OnOpenFile();
+    // Steps of "Otwórz plik" after its file dialog: opens `path`, reads it with progress, sets the
+    // title and applies live updating (a cancelled read keeps the file open before). False, after
+    // "Nieprawidłowy plik", when it cannot be opened.
+    bool openChosenFile(const std::string &path);
+    // The file waiting to be opened: its timer started once the window exists, and each try.
+    void schedulePendingFile();
+    void openPendingFile();
     void OnAbout();
     void OnColorButton();
     void OnKillfocusValueFrom();
@@ -160,6 +175,8 @@ private:
     UINT_PTR m_redrawTimerId = 0;
     LiveUpdateSettings m_liveUpdate;
     std::string m_filePath;
+    // Handed over from outside the window and not opened yet; empty when none waits.
+    std::string m_pendingFile;
     // Kept from one print to the next, so the printer chosen stays chosen.
     std::unique_ptr<CPrintDialog> m_printDialog;
     // False while a channel's settings are put into the controls, and after a selection
