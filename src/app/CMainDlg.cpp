@@ -7,6 +7,7 @@
 #include "CDataExchange.h"
 #include "CFileDialog.h"
 #include "CLiveUpdateDlg.h"
+#include "CProgressDlg.h"
 #include "CReportDlg.h"
 #include "CWinApp.h"
 #include "ChartPrintJob.h"
@@ -16,6 +17,7 @@
 #include "Resources.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace zyfo {
 
@@ -32,11 +34,14 @@ constexpr int kChartTop = 45;
 constexpr UINT kRedrawTimerPeriod = 100;
 constexpr int kRedrawCountdown = 300;
 constexpr int kRedrawTickStep = 200;
+// How often a file handed over while the window is busy tries to open.
+constexpr UINT kPendingFilePeriod = 50;
 
 // Told when the printer refused the job (it could not be started or finished).
 constexpr const char *kPrintFailedMessage = "Nie udało się wydrukować wykresu.";
 constexpr const char *kDataFileExtension = ".zyd";
 constexpr const char *kDataFileFilter = "*.zyd|*.zyd||";
+constexpr const char *kReadingLabel = "Wczytywanie pliku...";
 
 } // namespace
 
@@ -137,6 +142,7 @@ BOOL CMainDlg::OnInitDialog()
     // Re-sizing the window sends the size notification that places the chart.
     SetWindowPos(nullptr, 0, 0, client.Width(), client.Height(), SWP_NOMOVE);
     SetWindowText(loadString(IDS_TITLE));
+    schedulePendingFile();
     return TRUE;
 }
 
@@ -394,6 +400,8 @@ void CMainDlg::OnTimer(UINT_PTR id)
         reread();
     else if (id == kRedrawTimer)
         redrawTick();
+    else if (id == kPendingFileTimer)
+        openPendingFile();
 }
 
 // --- Opening and live updating ----------------------------------------------------------------
@@ -415,26 +423,102 @@ void CMainDlg::OnOpenFile()
             redrawChart();
             return;
         }
-        m_chart.file().setReadOffset(0);
-        CChartCtrl::BusyGuard busy(m_chart);
-        closeDataFile();
-        auto file = std::make_unique<CFile>();
-        if (file->Open(dialog.GetPathName(), CFile::modeRead | CFile::shareDenyNone)) {
-            m_dataFile = std::move(file);
-            m_filePath = dialog.GetPathName();
-            SetWindowText(loadString(IDS_TITLE) + " - " + m_filePath);
-            break;
-        }
-        // The data read before stays on screen, no longer re-read; the user may choose again.
-        MessageBox("Nieprawidłowy plik", {}, MB_OK);
+        // On failure the data read before stays on screen, no longer re-read; the user may
+        // choose again.
+        if (openChosenFile(dialog.GetPathName()))
+            return;
     }
-    ReadMeasurementFile(false);
-    applyLiveUpdate();
 }
 
-void CMainDlg::ReadMeasurementFile(bool refresh)
+bool CMainDlg::openChosenFile(const std::string &path)
 {
-    zyfo::ReadMeasurementFile(m_chart.file(), m_dataFile.get(), *this, refresh);
+    auto file = m_makeDataFile ? m_makeDataFile() : std::make_unique<CFile>();
+    if (file->Open(path, CFile::modeRead | CFile::shareDenyNone)) {
+        // A cancelled read leaves the file open before as it was, still re-read.
+        if (readNewFile(std::move(file), path))
+            applyLiveUpdate();
+        return true;
+    }
+    m_chart.file().setReadOffset(0);
+    CChartCtrl::BusyGuard busy(m_chart);
+    closeDataFile();
+    MessageBox("Nieprawidłowy plik", {}, MB_OK);
+    return false;
+}
+
+void CMainDlg::openFileWhenIdle(const std::string &path)
+{
+    m_pendingFile = path;
+    // Before the window exists the file waits for OnInitDialog.
+    if (GetSafeHwnd() == nullptr)
+        return;
+    SetForegroundWindow();
+    openPendingFile();
+}
+
+void CMainDlg::schedulePendingFile()
+{
+    if (!m_pendingFile.empty())
+        SetTimer(kPendingFileTimer, kPendingFilePeriod);
+}
+
+void CMainDlg::openPendingFile()
+{
+    if (m_pendingFile.empty()) {
+        KillTimer(kPendingFileTimer);
+        return;
+    }
+    // Opening now would pull the data from under a handler that is waiting for its dialog,
+    // message box, read or print to end: try again on the next tick.
+    if (IsBlockedByModal() || m_printing || m_reloading || m_chart.busyCount() > 0) {
+        SetTimer(kPendingFileTimer, kPendingFilePeriod);
+        return;
+    }
+    KillTimer(kPendingFileTimer);
+    const std::string path = std::exchange(m_pendingFile, {});
+    // A file that cannot be opened leaves the window without one, as a cancelled retry of
+    // "Otwórz plik" does.
+    if (!openChosenFile(path))
+        redrawChart();
+}
+
+void CMainDlg::setDataFileMaker(std::function<std::unique_ptr<CFile>()> maker)
+{
+    m_makeDataFile = std::move(maker);
+}
+
+bool CMainDlg::readNewFile(std::unique_ptr<CFile> file, const std::string &path)
+{
+    m_reloading = true;
+    const bool read = readWithProgress(*file, false);
+    m_reloading = false;
+    if (!read) {
+        file->Close();
+        return false;
+    }
+    closeDataFile();
+    m_dataFile = std::move(file);
+    m_filePath = path;
+    SetWindowText(loadString(IDS_TITLE) + " - " + m_filePath);
+    return true;
+}
+
+bool CMainDlg::ReadMeasurementFile(bool refresh)
+{
+    return m_dataFile == nullptr || readWithProgress(*m_dataFile, refresh);
+}
+
+bool CMainDlg::readWithProgress(DataSource &source, bool refresh)
+{
+    // The reader runs here on the window's thread (it calls back into the window when it has
+    // read all) and tells its progress now and then; the progress window handles the pending
+    // events then, so the window paints and "Anuluj" can be clicked.
+    CProgressDlg progress(this, kReadingLabel);
+    ReadOptions options;
+    options.progress = [&progress](std::int64_t done, std::int64_t total) {
+        return progress.step(done, total);
+    };
+    return !zyfo::ReadMeasurementFile(m_chart.file(), &source, *this, refresh, options).cancelled;
 }
 
 void CMainDlg::setLiveUpdate(const LiveUpdateSettings &settings)

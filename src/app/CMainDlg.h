@@ -18,6 +18,7 @@
 #include "ReaderListener.h"
 #include "ValueAxisRule.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -36,6 +37,8 @@ class CMainDlg : public CDialog, private ReaderListener
 public:
     static constexpr UINT_PTR kLiveUpdateTimer = 1036;
     static constexpr UINT_PTR kRedrawTimer = 1037;
+    // Ticks while a file handed over from outside waits for the window to be free.
+    static constexpr UINT_PTR kPendingFileTimer = 1040;
 
     explicit CMainDlg(CWnd *parent = nullptr);
     ~CMainDlg() override;
@@ -51,8 +54,10 @@ public:
 
     // Reads the open data file into the chart: from its start (refresh false) or, for a
     // live-update re-read, from where the last read stopped. Brings the channel list, the
-    // data controls and the time pickers up to date. Nothing without an open file.
-    void ReadMeasurementFile(bool refresh);
+    // data controls and the time pickers up to date. Nothing without an open file. A read from
+    // the start that takes over half a second shows its progress and can be cancelled: false
+    // then, with the data, the channel list and the controls as they were.
+    bool ReadMeasurementFile(bool refresh);
 
     // The handlers the reader and the settings dialogs call besides the window's own events.
     // Channel selection: shows the selected channel's value axis, "Wykres" and colour.
@@ -77,6 +82,15 @@ public:
     const std::string &filePath() const { return m_filePath; }
     // Closes the open data file, if any.
     void closeDataFile();
+    // How "Otwórz plik" makes the file object it opens (a plain CFile unless set); tests give
+    // one that reads slowly.
+    void setDataFileMaker(std::function<std::unique_ptr<CFile>()> maker);
+    // Opens `path` (a full path) as "Otwórz plik" does once its file dialog returns it, as soon
+    // as no modal dialog or message box of the window is open and no read or print is under
+    // way; a file that cannot be opened shows "Nieprawidłowy plik" and the window goes on
+    // without a file. A path given while another waits replaces it. The window comes to the
+    // front at once; before it exists, the file waits for OnInitDialog.
+    void openFileWhenIdle(const std::string &path);
 
 protected:
     void DoDataExchange(CDataExchange *exchange) override;
@@ -88,6 +102,13 @@ private:
     void OnSize(UINT type, int cx, int cy);
     void OnTimer(UINT_PTR id);
     void OnOpenFile();
+    // Steps of "Otwórz plik" after its file dialog: opens `path`, reads it with progress, sets the
+    // title and applies live updating (a cancelled read keeps the file open before). False, after
+    // "Nieprawidłowy plik", when it cannot be opened.
+    bool openChosenFile(const std::string &path);
+    // The file waiting to be opened: its timer started once the window exists, and each try.
+    void schedulePendingFile();
+    void openPendingFile();
     void OnAbout();
     void OnColorButton();
     void OnKillfocusValueFrom();
@@ -116,6 +137,12 @@ private:
     // Starts (or prolongs) the short delay after which a picker change redraws the chart.
     void scheduleRedraw();
     void redrawTick();
+
+    // Reads `file`, just opened at `path`, from its start; once all is read it becomes the data
+    // file. Cancelled: `file` is closed and the open file, path, title and data stay. Timer
+    // 1036 waits meanwhile, as during a re-read.
+    bool readNewFile(std::unique_ptr<CFile> file, const std::string &path);
+    bool readWithProgress(DataSource &source, bool refresh);
 
     // Live updating: the re-read of timer 1036 and the timer's start or stop.
     void reread();
@@ -148,12 +175,15 @@ private:
     UINT_PTR m_redrawTimerId = 0;
     LiveUpdateSettings m_liveUpdate;
     std::string m_filePath;
+    // Handed over from outside the window and not opened yet; empty when none waits.
+    std::string m_pendingFile;
     // Kept from one print to the next, so the printer chosen stays chosen.
     std::unique_ptr<CPrintDialog> m_printDialog;
     // False while a channel's settings are put into the controls, and after a selection
     // notification found no selected item: the value edits are then stored unclamped.
     bool m_channelApplied = true;
     std::unique_ptr<CFile> m_dataFile;
+    std::function<std::unique_ptr<CFile>()> m_makeDataFile;
     // Set until the end of OnInitDialog: resizing does not place the chart and picker changes
     // are ignored meanwhile.
     bool m_initialising = true;

@@ -124,6 +124,16 @@ void MeasurementFile::appendPiece(MeasurementFile &&piece,
     piece.clearRows();
 }
 
+void MeasurementFile::takeReadData(MeasurementFile &read)
+{
+    m_rows.swap(read.m_rows);
+    std::swap(m_lastAppendedTime, read.m_lastAppendedTime);
+    m_columns.swap(read.m_columns);
+    m_names.swap(read.m_names);
+    m_ranges.swap(read.m_ranges);
+    std::swap(m_readOffset, read.m_readOffset);
+}
+
 void MeasurementFile::shrinkToFit()
 {
     m_rows.shrink_to_fit();

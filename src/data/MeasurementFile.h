@@ -105,6 +105,10 @@ public:
     // without rows.
     void appendPiece(MeasurementFile &&piece,
                      const std::array<std::vector<int>, kKindCount> &channelOf);
+    // Takes the rows, values, channel names, data ranges and read offset of `read`, a model a
+    // full read of the data file has just filled, in place of those held; the view state, list
+    // entries, selection and time window stay. `read` is left with what was held before.
+    void takeReadData(MeasurementFile &read);
     // Sorts the rows by time, stably, after rows were appended from `firstNewRow` on. Rows that
     // arrived in order cost one comparison each; otherwise only the rows from the first one that
     // has to move to the last one that has to move are reordered, in O(n log n) of them.

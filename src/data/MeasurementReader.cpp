@@ -6,8 +6,11 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <exception>
 #include <memory>
+#include <mutex>
 #include <thread>
 
 namespace zyfo {
@@ -20,6 +23,82 @@ constexpr std::int64_t kShortestContinued = 2000;
 constexpr std::int64_t kSmallestPieced = 8LL << 20;
 constexpr std::int64_t kPieceSize = 4LL << 20;
 constexpr unsigned kMostThreads = 8;
+// A full read tells its progress after this many bytes read on the calling thread, and this
+// often while the calling thread waits for the pieces of others.
+constexpr std::int64_t kProgressStep = 256LL << 10;
+constexpr std::chrono::milliseconds kProgressWait{50};
+
+// Counts the bytes a full read has read, on any thread, and tells them to the progress callback
+// on the calling thread only; remembers a cancel for every thread to see.
+class ReadMeter
+{
+public:
+    ReadMeter(const ReadProgress &progress, std::int64_t total)
+        : m_progress(progress)
+        , m_total(std::max<std::int64_t>(total, 0))
+        , m_caller(std::this_thread::get_id())
+    {}
+
+    bool cancelled() const { return m_cancelled.load(std::memory_order_relaxed); }
+
+    // Adds bytes one reading thread has read since it last did; on the calling thread the
+    // progress is told. False once the read is cancelled.
+    bool add(std::int64_t bytes)
+    {
+        m_done.fetch_add(bytes, std::memory_order_relaxed);
+        if (std::this_thread::get_id() == m_caller)
+            tell();
+        return !cancelled();
+    }
+
+    // Tells the progress as it is now (the calling thread only); false once cancelled.
+    bool tell()
+    {
+        if (m_progress && !cancelled() &&
+            !m_progress(std::min(m_done.load(std::memory_order_relaxed), m_total), m_total))
+            m_cancelled = true;
+        return !cancelled();
+    }
+
+    // All is read: tells done == total once more.
+    bool finish()
+    {
+        m_done = m_total;
+        return tell();
+    }
+
+private:
+    const ReadProgress &m_progress;
+    const std::int64_t m_total;
+    const std::thread::id m_caller;
+    std::atomic<std::int64_t> m_done = 0;
+    std::atomic<bool> m_cancelled = false;
+};
+
+// Wraps the reads of one scan: counts what it reads into the meter a step at a time (what is
+// left in `unmetered` at the end of the scan is the caller's to add), and ends the scan as the
+// end of the file would once the read is cancelled.
+template<class ReadBytes>
+auto meteredRead(ReadMeter *meter, std::int64_t &unmetered, ReadBytes readBytes)
+{
+    return [meter, &unmetered, readBytes](std::int64_t offset, std::uint8_t *buffer,
+                                          std::size_t size) {
+        if (meter == nullptr)
+            return readBytes(offset, buffer, size);
+        if (meter->cancelled())
+            return std::int64_t{0};
+        const std::int64_t n = readBytes(offset, buffer, size);
+        if (n > 0)
+            unmetered += n;
+        if (unmetered >= kProgressStep) {
+            const std::int64_t bytes = unmetered;
+            unmetered = 0;
+            if (!meter->add(bytes))
+                return std::int64_t{0};
+        }
+        return n;
+    };
+}
 
 // A stretch of the file read apart from the rest, into a model of its own.
 struct Piece
@@ -65,13 +144,18 @@ public:
     ReadResult run(DataSource &source, bool refresh, const ReadOptions &options);
 
 private:
+    // Reads the whole file into `into`, a new model; false when the read was cancelled.
+    bool readWhole(DataSource &source, std::int64_t length, const ReadOptions &options,
+                   MeasurementFile &into);
     void startFullRead();
-    void readInOnePass(DataSource &source, std::int64_t start);
-    bool readInPieces(DataSource &source, const std::vector<std::int64_t> &cuts);
+    void readInOnePass(DataSource &source, std::int64_t start, MeasurementFile &into);
+    bool readInPieces(DataSource &source, const std::vector<std::int64_t> &cuts,
+                      MeasurementFile &into);
     void scanPiece(DataSource &source, Piece &piece);
-    bool continuePass(DataSource &source, std::int64_t &chainEnd, std::int64_t stopAt);
-    // Joins the piece to the file; false, changing nothing, when its names do not all fit.
-    bool joinPiece(Piece &piece);
+    bool continuePass(DataSource &source, std::int64_t &chainEnd, std::int64_t stopAt,
+                      MeasurementFile &into);
+    // Joins the piece to `into`; false, changing nothing, when its names do not all fit.
+    bool joinPiece(Piece &piece, MeasurementFile &into);
     void listChannels(bool refresh);
     void markListed();
     void emptyChannelList();
@@ -83,6 +167,8 @@ private:
     MeasurementFile &m_file;
     ReaderListener &m_listener;
     ReadResult m_result;
+    // Set during a full read.
+    ReadMeter *m_meter = nullptr;
     // Values stored in this call per kind and channel; a channel twice in a record counts twice.
     ValueCounts m_counts{};
 };
@@ -99,22 +185,21 @@ ReadResult MeasurementReader::run(DataSource &source, bool refresh, const ReadOp
     const bool continuation =
         refresh && length >= m_file.readOffset() && length >= kShortestContinued;
     m_result.fullRead = !continuation;
-    m_listener.dropPens();
-    if (!continuation)
-        startFullRead();
-    const int firstNewRow = m_file.rowCount();
-    const std::vector<std::int64_t> cuts = continuation || !source.readsAtOffsets()
-                                               ? std::vector<std::int64_t>{}
-                                               : planCuts(length, options);
-    if (cuts.empty() || !readInPieces(source, cuts)) {
-        if (!cuts.empty()) {
-            // The pieces met a read error: one pass says where reading stops.
-            m_counts = {};
-            m_result = {};
-            m_result.fullRead = true;
-            startFullRead();
+    int firstNewRow = 0;
+    if (continuation) {
+        m_listener.dropPens();
+        firstNewRow = m_file.rowCount();
+        readInOnePass(source, m_file.readOffset(), m_file);
+    } else {
+        MeasurementFile read;
+        if (!readWhole(source, length, options, read)) {
+            ReadResult cancelled;
+            cancelled.cancelled = true;
+            return cancelled;
         }
-        readInOnePass(source, m_file.readOffset());
+        m_listener.dropPens();
+        startFullRead();
+        m_file.takeReadData(read);
     }
 
     m_file.sortRows(firstNewRow);
@@ -138,6 +223,32 @@ ReadResult MeasurementReader::run(DataSource &source, bool refresh, const ReadOp
     return m_result;
 }
 
+bool MeasurementReader::readWhole(DataSource &source, std::int64_t length,
+                                  const ReadOptions &options, MeasurementFile &into)
+{
+    ReadMeter meter(options.progress, length);
+    if (options.progress)
+        m_meter = &meter;
+    const std::vector<std::int64_t> cuts =
+        source.readsAtOffsets() ? planCuts(length, options) : std::vector<std::int64_t>{};
+    if (cuts.empty() || !readInPieces(source, cuts, into)) {
+        if (meter.cancelled()) {
+            m_meter = nullptr;
+            return false;
+        }
+        if (!cuts.empty()) {
+            // The pieces met a read error: one pass says where reading stops.
+            m_counts = {};
+            m_result = {};
+            m_result.fullRead = true;
+            into = MeasurementFile();
+        }
+        readInOnePass(source, 0, into);
+    }
+    m_meter = nullptr;
+    return !meter.cancelled() && meter.finish();
+}
+
 void MeasurementReader::startFullRead()
 {
     m_file.setReadOffset(0);
@@ -150,18 +261,21 @@ void MeasurementReader::startFullRead()
     m_file.clearRows();
 }
 
-void MeasurementReader::readInOnePass(DataSource &source, std::int64_t start)
+void MeasurementReader::readInOnePass(DataSource &source, std::int64_t start, MeasurementFile &into)
 {
     if (!source.seek(start)) {
         m_result.readError = true;
         return;
     }
-    RecordSink sink(m_file, RecordSink::Ranges::Apply);
-    const ScanOutcome outcome =
-        RecordScanner().scan([&source](std::int64_t, std::uint8_t *buffer,
-                                       std::size_t size) { return source.read(buffer, size); },
-                             start, RecordScanner::kNoStop, false, sink);
-    m_file.setReadOffset(outcome.end);
+    RecordSink sink(into, RecordSink::Ranges::Apply);
+    std::int64_t unmetered = 0;
+    const ScanOutcome outcome = RecordScanner().scan(
+        meteredRead(m_meter, unmetered,
+                    [&source](std::int64_t, std::uint8_t *buffer, std::size_t size) {
+                        return source.read(buffer, size);
+                    }),
+        start, RecordScanner::kNoStop, false, sink);
+    into.setReadOffset(outcome.end);
     m_counts = sink.counts();
     m_result.rowsAdded = sink.rowsAdded();
     m_result.recordsSkipped = outcome.recordsSkipped;
@@ -170,16 +284,22 @@ void MeasurementReader::readInOnePass(DataSource &source, std::int64_t start)
 
 void MeasurementReader::scanPiece(DataSource &source, Piece &piece)
 {
+    std::int64_t unmetered = 0;
     piece.outcome = RecordScanner().scan(
-        [&source](std::int64_t offset, std::uint8_t *buffer, std::size_t size) {
-            return source.readAt(offset, buffer, size);
-        },
+        meteredRead(m_meter, unmetered,
+                    [&source](std::int64_t offset, std::uint8_t *buffer, std::size_t size) {
+                        return source.readAt(offset, buffer, size);
+                    }),
         piece.begin, piece.stopAt, piece.begin > 0, piece.sink);
+    // Every piece read is told.
+    if (m_meter != nullptr)
+        m_meter->add(unmetered);
     // A piece's room for more is never used: its rows and values are joined to the file.
     piece.file.shrinkToFit();
 }
 
-bool MeasurementReader::readInPieces(DataSource &source, const std::vector<std::int64_t> &cuts)
+bool MeasurementReader::readInPieces(DataSource &source, const std::vector<std::int64_t> &cuts,
+                                     MeasurementFile &into)
 {
     std::vector<std::unique_ptr<Piece>> pieces;
     std::int64_t begin = 0;
@@ -199,6 +319,9 @@ bool MeasurementReader::readInPieces(DataSource &source, const std::vector<std::
     // chain at offset 0, every other one at the first record it finds.
     std::atomic<std::size_t> next = 0;
     std::vector<std::exception_ptr> failures(pieces.size());
+    std::mutex finishing;
+    std::condition_variable finished;
+    std::size_t working = 0;
     auto work = [&] {
         for (std::size_t i = next++; i < pieces.size(); i = next++) {
             try {
@@ -209,14 +332,32 @@ bool MeasurementReader::readInPieces(DataSource &source, const std::vector<std::
         }
     };
     std::vector<std::thread> threads;
-    for (unsigned t = 1; t < std::min<std::size_t>(pieceThreads(), pieces.size()); ++t)
-        threads.emplace_back(work);
+    for (unsigned t = 1; t < std::min<std::size_t>(pieceThreads(), pieces.size()); ++t) {
+        ++working;
+        threads.emplace_back([&] {
+            work();
+            const std::lock_guard lock(finishing);
+            --working;
+            finished.notify_one();
+        });
+    }
     work();
+    if (m_meter != nullptr) {
+        // The progress goes on being told while the other threads finish their pieces.
+        std::unique_lock lock(finishing);
+        while (!finished.wait_for(lock, kProgressWait, [&] { return working == 0; })) {
+            lock.unlock();
+            m_meter->tell();
+            lock.lock();
+        }
+    }
     for (std::thread &thread : threads)
         thread.join();
     for (const std::exception_ptr &failure : failures)
         if (failure)
             std::rethrow_exception(failure);
+    if (m_meter != nullptr && m_meter->cancelled())
+        return false;
     for (const auto &piece : pieces)
         if (piece->outcome.readError)
             return false; // one pass says where reading stopped
@@ -228,25 +369,25 @@ bool MeasurementReader::readInPieces(DataSource &source, const std::vector<std::
     std::size_t rows = 0;
     for (const auto &piece : pieces)
         rows += static_cast<std::size_t>(piece->file.rowCount());
-    m_file.reserveRows(rows);
+    into.reserveRows(rows);
     std::int64_t chainEnd = 0;
     for (std::size_t i = 0; i < pieces.size(); ++i) {
         Piece &piece = *pieces[i];
         const bool startsChain = i == 0 || piece.outcome.first == chainEnd;
-        if (startsChain && !piece.sink.refusedName() && joinPiece(piece))
+        if (startsChain && !piece.sink.refusedName() && joinPiece(piece, into))
             chainEnd = piece.outcome.end;
-        else if (!continuePass(source, chainEnd, piece.stopAt))
+        else if (!continuePass(source, chainEnd, piece.stopAt, into))
             return false;
         pieces[i].reset();
     }
-    m_file.setReadOffset(chainEnd);
+    into.setReadOffset(chainEnd);
     return true;
 }
 
 bool MeasurementReader::continuePass(DataSource &source, std::int64_t &chainEnd,
-                                     std::int64_t stopAt)
+                                     std::int64_t stopAt, MeasurementFile &into)
 {
-    RecordSink sink(m_file, RecordSink::Ranges::Apply);
+    RecordSink sink(into, RecordSink::Ranges::Apply);
     const ScanOutcome outcome = RecordScanner().scan(
         [&source](std::int64_t offset, std::uint8_t *buffer, std::size_t size) {
             return source.readAt(offset, buffer, size);
@@ -263,11 +404,11 @@ bool MeasurementReader::continuePass(DataSource &source, std::int64_t &chainEnd,
     return true;
 }
 
-bool MeasurementReader::joinPiece(Piece &piece)
+bool MeasurementReader::joinPiece(Piece &piece, MeasurementFile &into)
 {
     for (int kind = 0; kind < kKindCount; ++kind) {
         const ChannelNameList &names = piece.file.channelNames(kindAt(kind));
-        const ChannelNameList &known = m_file.channelNames(kindAt(kind));
+        const ChannelNameList &known = into.channelNames(kindAt(kind));
         int added = 0;
         for (int local = 0; local < names.count(); ++local)
             added += known.find(names.name(local)) < 0 ? 1 : 0;
@@ -281,7 +422,7 @@ bool MeasurementReader::joinPiece(Piece &piece)
         const ChannelNameList &names = piece.file.channelNames(kindAt(kind));
         for (int local = 0; local < names.count(); ++local)
             channelOf[static_cast<std::size_t>(kind)].push_back(
-                m_file.channelNames(kindAt(kind)).add(names.name(local)));
+                into.channelNames(kindAt(kind)).add(names.name(local)));
     }
     for (int kind = 0; kind < kKindCount; ++kind) {
         const std::vector<int> &global = channelOf[static_cast<std::size_t>(kind)];
@@ -292,8 +433,8 @@ bool MeasurementReader::joinPiece(Piece &piece)
     }
     for (int slot = 0; slot < kGroupSlotCount; ++slot)
         for (const RangeValue &seen : piece.sink.rangeTrace(slot))
-            m_file.widenDataRange(seen.kind, seen.value);
-    m_file.appendPiece(std::move(piece.file), channelOf);
+            into.widenDataRange(seen.kind, seen.value);
+    into.appendPiece(std::move(piece.file), channelOf);
     m_result.rowsAdded += piece.sink.rowsAdded();
     m_result.recordsSkipped += piece.outcome.recordsSkipped;
     return true;

@@ -12,6 +12,7 @@
 #include <QTranslator>
 #include <QWidget>
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -47,6 +48,8 @@ int AfxWinMain(int argc, char **argv)
     if (theApp == nullptr)
         return 1;
     GuiApplication platform(argc, argv);
+    // The platform has taken its own options out of argv by now.
+    theApp->SetArguments(std::vector<std::string>(argv + std::min(argc, 1), argv + argc));
     QTranslator translator;
     if (translator.load(QLocale(QLocale::Polish), QStringLiteral("qtbase"), QStringLiteral("_"),
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -5,6 +5,7 @@
 #include "WinDefs.h"
 
 #include <string>
+#include <vector>
 
 namespace zyfo {
 
@@ -31,12 +32,18 @@ public:
     void SetHelpDocument(std::string html) { m_helpDocument = std::move(html); }
     const std::string &helpDocument() const { return m_helpDocument; }
 
+    // The command-line arguments after the program's name, without the toolkit's own options
+    // (set by AfxWinMain before InitInstance).
+    void SetArguments(std::vector<std::string> arguments) { m_arguments = std::move(arguments); }
+    const std::vector<std::string> &arguments() const { return m_arguments; }
+
     // The program's main window, set by InitInstance; modal dialogs without a parent belong
     // to it.
     CWnd *m_pMainWnd = nullptr;
 
 private:
     std::string m_helpDocument;
+    std::vector<std::string> m_arguments;
 };
 
 CWinApp *AfxGetApp();

@@ -151,6 +151,30 @@ void CWnd::GetWindowText(std::string &text) const
     text = value.toStdString();
 }
 
+BOOL CWnd::SetForegroundWindow()
+{
+    if (m_widget == nullptr)
+        return FALSE;
+    QWidget *window = m_widget->window();
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->raise();
+    window->activateWindow();
+    if (IsBlockedByModal()) {
+        QWidget *modal = QApplication::activeModalWidget();
+        modal->raise();
+        modal->activateWindow();
+    }
+    return TRUE;
+}
+
+BOOL CWnd::IsBlockedByModal() const
+{
+    if (m_widget == nullptr)
+        return FALSE;
+    const QWidget *modal = QApplication::activeModalWidget();
+    return modal != nullptr && modal != m_widget->window() ? TRUE : FALSE;
+}
+
 BOOL CWnd::RedrawWindow(UINT flags)
 {
     if (m_widget == nullptr)

@@ -57,6 +57,14 @@ public:
     // shows its contents, as a splash window must before the program sleeps.
     void UpdateWindow();
 
+    // Brings the window's top-level window to the front and activates it (restoring it when
+    // minimised), and with it the modal dialog or message box open over it, if any. The window
+    // manager may decline to activate it; FALSE when the window does not exist.
+    BOOL SetForegroundWindow();
+    // Whether a modal dialog or message box other than the window's own top-level window is
+    // open, so the user cannot use this window until it closes.
+    BOOL IsBlockedByModal() const;
+
     // Gives the window the keyboard focus; returns the window that had it (nullptr if none of
     // ours). The window that loses the focus gets its focus-out notification (EN_KILLFOCUS).
     CWnd *SetFocus();

@@ -171,6 +171,8 @@ bool ReportWriter::writeRows(ReportFile &file, ReportResult &result)
             if (m_buffer.size() >= kPushSize && !pushBuffer(file, result))
                 return false;
         }
+        if (m_progress)
+            m_progress(blockLast + 1, rows);
     }
     return true;
 }

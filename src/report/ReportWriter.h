@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace zyfo {
@@ -75,6 +76,10 @@ public:
     ReportResult write(ReportFile &file, const std::string &path,
                        const std::function<ExistingFileAction()> &existing);
 
+    // Told after each block of rows is written: `done` rows of `total`.
+    using Progress = std::function<void(int done, int total)>;
+    void setProgress(Progress progress) { m_progress = std::move(progress); }
+
 private:
     struct Channel
     {
@@ -103,6 +108,7 @@ private:
     std::string m_header;
     std::string m_lastHeader;
     std::string m_buffer;
+    Progress m_progress;
 };
 
 } // namespace zyfo

@@ -12,13 +12,23 @@
 
 namespace zyfo {
 
-std::filesystem::path InstanceGuard::lockFile(const std::string &name)
+std::filesystem::path InstanceGuard::folder()
 {
     std::error_code error;
     const char *runtime = std::getenv("XDG_RUNTIME_DIR");
     if (runtime != nullptr && runtime[0] == '/' && std::filesystem::is_directory(runtime, error))
-        return std::filesystem::path(runtime) / (name + ".lock");
-    return ventroConfigFolder() / (name + ".lock");
+        return runtime;
+    return ventroConfigFolder();
+}
+
+std::filesystem::path InstanceGuard::lockFile(const std::string &name)
+{
+    return folder() / (name + ".lock");
+}
+
+std::filesystem::path InstanceGuard::socketFile(const std::string &name)
+{
+    return folder() / (name + ".socket");
 }
 
 InstanceGuard::InstanceGuard(const std::string &name)

@@ -25,8 +25,13 @@ public:
     void close();
 
     static std::filesystem::path lockFile(const std::string &name);
+    // The local socket beside the lock through which a second start hands a file to the copy
+    // that holds the lock.
+    static std::filesystem::path socketFile(const std::string &name);
 
 private:
+    static std::filesystem::path folder();
+
     int m_fd = -1;
     bool m_alreadyExists = false;
 };

@@ -1,7 +1,10 @@
 // The application's whole run: one instance only, settings stored when it closes, also on a
-// clean account or with the key deleted meanwhile.
+// clean account or with the key deleted meanwhile; a file named on the command line, opened
+// at start-up or handed to the copy already running.
 #include "CMainDlg.h"
 #include "CViewerApp.h"
+#include "DialogScript.h"
+#include "LocalSockets.h"
 #include "MenuDriver.h"
 #include "RegistryValues.h"
 #include "ToolProcess.h"
@@ -13,7 +16,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <csignal>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 
 namespace zyfo {
@@ -74,6 +80,129 @@ TEST(Application, AKeyDeletedWhileRunningIsNotRecreated)
         EXPECT_TRUE(test::chooseMenuItem(window, "Zakończ"));
     }));
     EXPECT_FALSE(std::filesystem::exists(registry));
+}
+
+// Two small files of the weather station, written by zydgen.
+std::filesystem::path generatedFile(const test::UserFolders &folders, const std::string &name,
+                                    int records)
+{
+    const std::filesystem::path path = folders.root() / name;
+    EXPECT_EQ(
+        test::runTool(ZYDGEN_PATH, {"--records", std::to_string(records), path.string()}).exitCode,
+        0);
+    return path;
+}
+
+// The data files (.zyd) the process holds open: the one its window shows.
+std::vector<std::filesystem::path> openDataFiles(pid_t pid)
+{
+    std::vector<std::filesystem::path> files = test::openFiles(pid);
+    std::erase_if(files, [](const auto &file) { return file.extension() != ".zyd"; });
+    return files;
+}
+
+bool showsOnly(const test::ToolProcess &program, const std::filesystem::path &file)
+{
+    return openDataFiles(program.pid()) == std::vector<std::filesystem::path>{file};
+}
+
+TEST(Application, AFileArgumentOpensAfterTheSplashOrSaysItIsInvalid)
+{
+    const struct
+    {
+        const char *name;
+        bool exists;
+        bool liveUpdate;
+    } cases[] = {
+        {"stacja.zyd", true, false},
+        {"stacja.zyd", true, true},
+        {"brak.zyd", false, false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.name) + (c.liveUpdate ? " live" : ""));
+        test::UserFolders folders;
+        const std::filesystem::path path =
+            c.exists ? generatedFile(folders, c.name, 30) : folders.root() / c.name;
+        test::writeDword("ONLINE_CHECK", c.liveUpdate ? 1 : 0);
+        DialogScript script;
+        script.answerMessageBox(IDOK);
+        CViewerApp app;
+        // A relative argument, as typed in the file's folder, becomes the full path.
+        const auto here = std::filesystem::current_path();
+        std::filesystem::current_path(folders.root());
+        app.SetArguments({c.name});
+        EXPECT_TRUE(runProgram(app, [&](CMainDlg &window) {
+            EXPECT_TRUE(test::waitFor(
+                [&] { return window.dataFile() != nullptr || !script.requests().empty(); }));
+            const std::string title = window.GetSafeHwnd()->windowTitle().toStdString();
+            if (c.exists) {
+                EXPECT_TRUE(script.requests().empty());
+                EXPECT_EQ(window.filePath(), path.string());
+                EXPECT_EQ(title, "VENTRO ZYFO - " + path.string());
+                EXPECT_EQ(window.chart().file().rowCount(), 30);
+            } else {
+                ASSERT_EQ(script.requests().size(), 1u);
+                EXPECT_EQ(script.requests()[0].text, "Nieprawidłowy plik");
+                EXPECT_EQ(window.dataFile(), nullptr);
+                EXPECT_EQ(title, "VENTRO ZYFO");
+            }
+            const bool timerRuns = std::ranges::any_of(
+                window.GetSafeHwnd()->findChildren<QTimer *>(),
+                [](QTimer *timer) { return timer->isActive() && timer->interval() == 5000; });
+            EXPECT_EQ(timerRuns, c.liveUpdate && c.exists);
+            EXPECT_TRUE(test::chooseMenuItem(window, "Zakończ"));
+        }));
+        std::filesystem::current_path(here);
+    }
+}
+
+TEST(Application, ASecondStartHandsItsFileToTheRunningCopyAndTheLastOneWins)
+{
+    const std::vector<std::vector<std::string>> handedOver = {{"a.zyd"}, {"a.zyd", "b.zyd"}};
+    ensureApplication();
+    for (const auto &names : handedOver) {
+        SCOPED_TRACE(names.size());
+        test::UserFolders folders;
+        test::ToolProcess first(ZYFO_PATH, {});
+        // Once it listens, the first copy surely holds the lock.
+        ASSERT_TRUE(
+            test::waitFor([] { return test::isListening(InstanceGuard::socketFile("Zyfo")); }));
+        for (const std::string &name : names) {
+            const std::filesystem::path path = generatedFile(folders, name, 10);
+            const test::ToolOutput second = test::runTool(ZYFO_PATH, {path.string()});
+            EXPECT_EQ(second.exitCode, 0);
+            EXPECT_EQ(second.out + second.err, "");
+        }
+        EXPECT_TRUE(test::waitFor([&] { return showsOnly(first, folders.root() / names.back()); }));
+        // Without a file the second start still ends silently and the first keeps its file.
+        const test::ToolOutput plain = test::runTool(ZYFO_PATH, {});
+        EXPECT_EQ(plain.exitCode, 0);
+        EXPECT_EQ(plain.out + plain.err, "");
+        EXPECT_TRUE(showsOnly(first, folders.root() / names.back()));
+    }
+}
+
+TEST(Application, AKilledCopysSocketDoesNotStopTheNextStartNorItsHandOvers)
+{
+    ensureApplication();
+    test::UserFolders folders;
+    const std::filesystem::path socket = InstanceGuard::socketFile("Zyfo");
+    const std::filesystem::path a = generatedFile(folders, "a.zyd", 10);
+    const std::filesystem::path b = generatedFile(folders, "b.zyd", 10);
+    {
+        test::ToolProcess killed(ZYFO_PATH, {a.string()});
+        ASSERT_TRUE(
+            test::waitFor([&] { return showsOnly(killed, a) && test::isListening(socket); }));
+        killed.signal(SIGKILL);
+        killed.wait();
+    }
+    ASSERT_TRUE(std::filesystem::exists(socket)) << "the killed copy leaves its socket file";
+    ASSERT_FALSE(test::isListening(socket));
+
+    test::ToolProcess next(ZYFO_PATH, {b.string()});
+    EXPECT_TRUE(test::waitFor([&] { return showsOnly(next, b); }));
+    EXPECT_EQ(test::runTool(ZYFO_PATH, {a.string()}).exitCode, 0);
+    EXPECT_TRUE(test::waitFor([&] { return showsOnly(next, a); }));
 }
 
 } // namespace

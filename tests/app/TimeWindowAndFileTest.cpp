@@ -1,9 +1,10 @@
-// The main window's time pickers, opening files that fail or are cancelled, and live re-reads
-// of a file that grows: snapped times, the delayed redraw, disabled controls until a second row,
-// last-N.
+// The main window's time pickers, opening files that fail or are cancelled or are handed over
+// while a message box is open, and live re-reads of a file that grows: snapped times, the
+// delayed redraw, disabled controls until a second row, last-N.
 #include "MainWindowFixture.h"
 
 #include <QEvent>
+#include <QMessageBox>
 #include <QPointer>
 #include <QTest>
 
@@ -106,6 +107,28 @@ TEST_F(MainWindowTest, ACancelledOrFailedOpenKeepsTheDataShownAndOnlyACancelKeep
         ASSERT_TRUE(waitForTick(liveUpdate));
         EXPECT_EQ(file().rowCount(), c.rowsAfterATick);
     }
+}
+
+TEST_F(MainWindowTest, FilesHandedOverWhileAMessageBoxIsOpenWaitAndTheLastOneOpens)
+{
+    const std::string earlier = writeRecords("earlier.zyd", 0, 20);
+    const std::string last = writeRecords("last.zyd", 0, 30);
+    auto watch = whenShown<QMessageBox>([&](QMessageBox &box) {
+        window.openFileWhenIdle(earlier);
+        window.openFileWhenIdle(last);
+        QTimer *pending = runningTimer(50);
+        ASSERT_NE(pending, nullptr);
+        EXPECT_TRUE(waitForTick(pending));
+        EXPECT_TRUE(waitForTick(pending));
+        EXPECT_EQ(window.dataFile(), nullptr) << "opened while the box was open";
+        box.accept();
+    });
+    window.MessageBox("Pomiar trwa");
+    EXPECT_TRUE(waitFor([&] { return window.dataFile() != nullptr; }));
+    EXPECT_EQ(window.filePath(), last);
+    EXPECT_EQ(title(), "VENTRO ZYFO - " + last);
+    EXPECT_EQ(file().rowCount(), 30);
+    EXPECT_EQ(runningTimer(50), nullptr) << "nothing waits any more";
 }
 
 TEST_F(MainWindowTest, OneRowLeavesTheControlsDisabledUntilAReReadBringsASecond)

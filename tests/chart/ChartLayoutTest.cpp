@@ -5,18 +5,6 @@
 namespace zyfo::test {
 namespace {
 
-TEST(ChartLayoutTest, OneShownGroupTakesTheBandFrom10To35)
-{
-    CChartCtrl chart;
-    loadRows(chart, 11, {{ChannelKind::Temperature, "T", constant(11, 0)}});
-    const ChartLayout layout({0, 0, 400, 300}, 1, chart.bottomBandHeight(), chart.file());
-    EXPECT_EQ(layout.bandLeft(UnitGroup::Temperature), 10);
-    EXPECT_EQ(layout.bandWidth(UnitGroup::Temperature), 25);
-    EXPECT_EQ(layout.axesEnd(), 35);
-    EXPECT_EQ(layout.plotTop(), 30);
-    EXPECT_EQ(layout.plotBottom(), 245);
-}
-
 TEST(ChartLayoutTest, ThreeShownGroupsStandInTheAxisOrder)
 {
     CChartCtrl chart;

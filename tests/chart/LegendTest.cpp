@@ -60,18 +60,6 @@ TEST(LegendTest, EntriesStandSideBySideAfterTheAxesAndPastTheRightEdgeMoveToTheN
     EXPECT_EQ(wrapped[1].rect, (CRect{60, 12, wrapped[1].rect.right, 37}));
 }
 
-TEST(LegendTest, MeansUseTheUsersDecimalSeparator)
-{
-    CChartCtrl chart;
-    chart.setDecimalSeparator(",");
-    loadRows(chart, 2, {{ChannelKind::Temperature, "RT-350 nr 2", {20.0, 21.0}}});
-    chart.SetShowMeans(1);
-    EXPECT_EQ(legendOf(chart, {0, 0, 800, 300}).captions[0].text,
-              "Temperatura RT-350 nr 2 [20,500 °C]");
-    chart.SetShowMeans(0);
-    EXPECT_EQ(legendOf(chart, {0, 0, 800, 300}).captions[0].text, "Temperatura RT-350 nr 2");
-}
-
 TEST(LegendTest, EveryKindsCaptionWithAndWithoutItsMeanInKindOrder)
 {
     struct Entry
@@ -84,20 +72,20 @@ TEST(LegendTest, EveryKindsCaptionWithAndWithoutItsMeanInKindOrder)
     const auto none = std::nullopt;
     // In legend order: by kind, then channel index.
     const Entry entries[] = {
-        {{Temperature, "T", {1, 2, 3}}, "Temperatura T", " [2.000 °C]"},
-        {{Pressure, "P1", {1000, 1013, 1026}}, "Ciśnienie P1", " [1013.000 hPa]"},
+        {{Temperature, "T", {1, 2, 3}}, "Temperatura T", " [2,000 °C]"},
+        {{Pressure, "P1", {1000, 1013, 1026}}, "Ciśnienie P1", " [1013,000 hPa]"},
         {{Pressure, "P2", {none, none, none}}, "Ciśnienie P2", ""},
-        {{RelativeHumidity, "H", {50, 60, 71}}, "Wilgotność względna H", " [60.333 %]"},
-        {{DewPoint, "D", {-1, -2, -4}}, "Temp. punktu rosy D", " [-2.333 °C]"},
-        {{VapourContent, "V", {400, 500, 600}}, "Zawartość pary wodnej V", " [500.000 ppm]"},
-        {{RadiationWm2, "W", {100, 200, 301}}, "Promieniowanie W", " [200.333 W/m2]"},
-        {{RadiationKlx, "L", {1, 2, 4}}, "Promieniowanie L", " [2.333 kLx]"},
-        {{WindSpeed, "S", {1.5, 2.5, 3.5}}, "Prędkość S", " [2.500 m/s]"},
-        {{WindDirection, "K", {90, 180, 270}}, "Kierunek K", " [180.000 °]"},
-        {{RainHeight, "R", {0.5, 0.25, 0}}, "Wysokość R", " [0.250 mm]"},
-        {{RadiationUmol, "U", {10, 20, 31}}, "Promieniowanie U", " [20.333 µmol/sm2]"},
+        {{RelativeHumidity, "H", {50, 60, 71}}, "Wilgotność względna H", " [60,333 %]"},
+        {{DewPoint, "D", {-1, -2, -4}}, "Temp. punktu rosy D", " [-2,333 °C]"},
+        {{VapourContent, "V", {400, 500, 600}}, "Zawartość pary wodnej V", " [500,000 ppm]"},
+        {{RadiationWm2, "W", {100, 200, 301}}, "Promieniowanie W", " [200,333 W/m2]"},
+        {{RadiationKlx, "L", {1, 2, 4}}, "Promieniowanie L", " [2,333 kLx]"},
+        {{WindSpeed, "S", {1.5, 2.5, 3.5}}, "Prędkość S", " [2,500 m/s]"},
+        {{WindDirection, "K", {90, 180, 270}}, "Kierunek K", " [180,000 °]"},
+        {{RainHeight, "R", {0.5, 0.25, 0}}, "Wysokość R", " [0,250 mm]"},
+        {{RadiationUmol, "U", {10, 20, 31}}, "Promieniowanie U", " [20,333 µmol/sm2]"},
         // A binary input's mean is in the unit of its axis.
-        {{BinaryInput, "B", {0, 1, 1}}, "Wejście binarne B", " [0.667 bin]"},
+        {{BinaryInput, "B", {0, 1, 1}}, "Wejście binarne B", " [0,667 bin]"},
     };
     // The file lists the kinds the other way round, the two pressure channels in their order.
     std::vector<Series> series;
@@ -106,8 +94,9 @@ TEST(LegendTest, EveryKindsCaptionWithAndWithoutItsMeanInKindOrder)
     std::stable_sort(series.begin(), series.end(), [](const Series &a, const Series &b) {
         return kindIndex(a.kind) > kindIndex(b.kind);
     });
+    // Means are written with the user's decimal separator.
     CChartCtrl chart;
-    chart.setDecimalSeparator(".");
+    chart.setDecimalSeparator(",");
     loadRows(chart, 3, series);
     for (const int showMeans : {1, 0}) {
         SCOPED_TRACE(showMeans);

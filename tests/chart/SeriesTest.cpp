@@ -30,12 +30,17 @@ CPoint vertexAt(int offset, double value, double pitch)
     return {36 + static_cast<int>(offset * pitch), 130 - static_cast<int>(10 * value)};
 }
 
+// The segments of a polyline through the vertices (offset, value), rows `pitch` apart.
+void appendPolyline(std::vector<Segment> &segments,
+                    const std::vector<std::pair<int, double>> &vertices, double pitch)
+{
+    for (std::size_t i = 1; i < vertices.size(); ++i)
+        segments.emplace_back(vertexAt(vertices[i - 1].first, vertices[i - 1].second, pitch),
+                              vertexAt(vertices[i].first, vertices[i].second, pitch));
+}
+
 TEST(SeriesTest, DrawAllAndApproximationVerticesAndGapsOfTenRows)
 {
-    // All ten rows: 40 apart.
-    const auto vertex = [](const std::pair<int, double> &p) {
-        return vertexAt(p.first, p.second, 40);
-    };
     // The expected lines are runs of vertices (row, value), each run a polyline.
     using Run = std::vector<std::pair<int, double>>;
     const auto ramp = [](int first, int last) {
@@ -79,8 +84,7 @@ TEST(SeriesTest, DrawAllAndApproximationVerticesAndGapsOfTenRows)
         chart.SetMaxPoints(c.maxPoints);
         std::vector<Segment> expected;
         for (const Run &run : c.runs)
-            for (std::size_t i = 1; i < run.size(); ++i)
-                expected.emplace_back(vertex(run[i - 1]), vertex(run[i]));
+            appendPolyline(expected, run, 40); // all ten rows: 40 apart
         EXPECT_EQ(seriesOf(chart, {0, 0, 398, 385}), expected);
     }
 }
@@ -129,10 +133,7 @@ TEST(SeriesTest, WindowsOverPartOfTheRowsOrPastThemDrawAndAverageWhatTheyHold)
         chart.RenderAsShown(dc, {0, 0, 398, 385});
         const double pitch = c.last > c.first ? 360.0 / (c.last - c.first) : 360.0;
         std::vector<Segment> expected;
-        for (std::size_t i = 1; i < c.vertices.size(); ++i)
-            expected.emplace_back(
-                vertexAt(c.vertices[i - 1].first, c.vertices[i - 1].second, pitch),
-                vertexAt(c.vertices[i].first, c.vertices[i].second, pitch));
+        appendPolyline(expected, c.vertices, pitch);
         EXPECT_EQ(seriesIn(dc, chart), expected);
         EXPECT_DOUBLE_EQ(chart.meanSum(ChannelKind::Temperature, 0), c.sum);
         EXPECT_EQ(chart.meanCount(ChannelKind::Temperature, 0), c.count);

@@ -88,17 +88,11 @@ std::uint64_t bitsOf(double value)
     return std::bit_cast<std::uint64_t>(value);
 }
 
-double exactSumOf(const std::vector<double> &values)
+// The sum of `values` added in order to a `Sum`: ExactSum or ReferenceSum.
+template<class Sum>
+double sumOf(const std::vector<double> &values)
 {
-    ExactSum sum;
-    for (double value : values)
-        sum.add(value);
-    return sum.value();
-}
-
-double referenceSumOf(const std::vector<double> &values)
-{
-    ReferenceSum sum;
+    Sum sum;
     for (double value : values)
         sum.add(value);
     return sum.value();
@@ -184,8 +178,9 @@ TEST(ExactSum, WorkedSumsRoundOnce)
         {{DBL_MAX, std::ldexp(1.0, 969)}, DBL_MAX},
     };
     for (const Case &c : cases) {
-        EXPECT_EQ(bitsOf(exactSumOf(c.values)), bitsOf(c.sum)) << "case with sum " << c.sum;
-        EXPECT_EQ(bitsOf(referenceSumOf(c.values)), bitsOf(c.sum)) << "reference, sum " << c.sum;
+        EXPECT_EQ(bitsOf(sumOf<ExactSum>(c.values)), bitsOf(c.sum)) << "case with sum " << c.sum;
+        EXPECT_EQ(bitsOf(sumOf<ReferenceSum>(c.values)), bitsOf(c.sum))
+            << "reference, sum " << c.sum;
     }
 }
 
@@ -220,14 +215,14 @@ TEST(ExactSum, RandomSumsEqualTheReferenceInAnyOrderAndGrouping)
                 for (int i = 0; i < 5; ++i)
                     values.push_back(doubleBetween(random, kTiny, 1e-315));
             }
-            const double expected = referenceSumOf(values);
+            const double expected = sumOf<ReferenceSum>(values);
             SCOPED_TRACE(testing::Message()
                          << c.name << ", round " << round << ", sum " << std::hexfloat << expected);
-            EXPECT_EQ(bitsOf(exactSumOf(values)), bitsOf(expected));
+            EXPECT_EQ(bitsOf(sumOf<ExactSum>(values)), bitsOf(expected));
             for (std::size_t chunk : {1, 7, 64})
                 EXPECT_EQ(bitsOf(chunkedSumOf(values, chunk)), bitsOf(expected)) << chunk;
             std::shuffle(values.begin(), values.end(), random);
-            EXPECT_EQ(bitsOf(exactSumOf(values)), bitsOf(expected)) << "shuffled";
+            EXPECT_EQ(bitsOf(sumOf<ExactSum>(values)), bitsOf(expected)) << "shuffled";
             EXPECT_EQ(bitsOf(chunkedSumOf(values, 64)), bitsOf(expected)) << "shuffled";
         }
     }
@@ -343,7 +338,7 @@ TEST(PartialSum, SixtyFourSensorValuesStayExact)
         ASSERT_TRUE(part.isExact()) << std::hexfloat << chunk[0] << " " << chunk[63];
         ExactSum sum;
         sum.add(part);
-        EXPECT_EQ(bitsOf(sum.value()), bitsOf(referenceSumOf(chunk)));
+        EXPECT_EQ(bitsOf(sum.value()), bitsOf(sumOf<ReferenceSum>(chunk)));
     }
 }
 

@@ -114,14 +114,17 @@ TEST(ChannelColumn, RangeAnswersFollowAppendsTruncationsRewritesAndPieces)
             }
         }
     };
+    // Cuts the column at `cut` and appends again from `restart` up to `end`.
+    const auto truncateAndGoOn = [&](int cut, int restart, int end) {
+        column.truncate(cut);
+        expected.erase(expected.lower_bound(cut), expected.end());
+        row = restart;
+        appendUpTo(column, expected, end, 0);
+        expectRangesMatch(column, expected, random, end);
+    };
     appendUpTo(column, expected, 30000, 0);
     expectRangesMatch(column, expected, random, 30000);
-
-    column.truncate(17000);
-    expected.erase(expected.lower_bound(17000), expected.end());
-    row = 17003;
-    appendUpTo(column, expected, 40000, 0);
-    expectRangesMatch(column, expected, random, 40000);
+    truncateAndGoOn(17000, 17003, 40000);
 
     // Reverse the values of a range: the same rows, so it is rewritten where they lie.
     std::vector<std::pair<int, double>> rewritten(expected.lower_bound(4000),
@@ -146,11 +149,7 @@ TEST(ChannelColumn, RangeAnswersFollowAppendsTruncationsRewritesAndPieces)
     expectRangesMatch(column, expected, random, 60100);
 
     // Cut between the end of the first segment's rows and the piece's first row, then go on.
-    column.truncate(40050);
-    expected.erase(expected.lower_bound(40050), expected.end());
-    row = 40060;
-    appendUpTo(column, expected, 50000, 0);
-    expectRangesMatch(column, expected, random, 50000);
+    truncateAndGoOn(40050, 40060, 50000);
 }
 
 TEST(MeasurementFile, SortOfAppendedRowsMatchesAStableSortOfAll)

@@ -263,7 +263,7 @@ TEST(Reader, PiecesReadInParallelEqualOnePassWhereverTheFileIsCut)
             LoadedFile pieces(bytes);
             pieces.source.setReadsAtOffsets(true);
             const ReadResult read = ReadMeasurementFile(pieces.file, &pieces.source,
-                                                        pieces.listener, false, {true, cuts});
+                                                        pieces.listener, false, {true, cuts, {}});
             ASSERT_EQ(pieces.text(), whole.text()) << cut;
             EXPECT_EQ(read.rowsAdded, once.rowsAdded);
             EXPECT_EQ(read.recordsSkipped, once.recordsSkipped) << cut;

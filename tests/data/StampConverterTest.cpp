@@ -56,18 +56,13 @@ std::vector<Expected> everyMinuteByMktime(int firstYear, int lastYear)
     std::vector<Expected> minutes;
     for (int year = firstYear; year <= lastYear; ++year)
         for (int month = 1; month <= 12; ++month)
-            for (int day = 1; day <= daysInMonth(year, month); ++day) {
-                Stamp stamp = stampAt(year, month, day, 0, 0);
+            for (int day = 1; day <= daysInMonth(year, month); ++day)
                 for (int hour = 0; hour < 24; ++hour)
                     for (int minute = 0; minute < 60; ++minute) {
-                        stamp[8] = static_cast<char>('0' + hour / 10);
-                        stamp[9] = static_cast<char>('0' + hour % 10);
-                        stamp[10] = static_cast<char>('0' + minute / 10);
-                        stamp[11] = static_cast<char>('0' + minute % 10);
                         std::tm tm = fieldsTm(year, month, day, hour, minute, 0);
-                        minutes.push_back({stamp, std::mktime(&tm)});
+                        minutes.push_back(
+                            {stampAt(year, month, day, hour, minute), std::mktime(&tm)});
                     }
-            }
     return minutes;
 }
 

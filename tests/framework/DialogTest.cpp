@@ -6,6 +6,7 @@
 #include "CPaintDC.h"
 #include "CSpinButtonCtrl.h"
 #include "CStatic.h"
+#include "StampFields.h"
 #include "WindowTestSupport.h"
 
 #include <QAbstractButton>
@@ -23,14 +24,9 @@ constexpr int IDC_DATE = 1052;
 
 DialogTemplate testTemplate()
 {
-    DialogTemplate result;
-    result.id = 900;
-    result.style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-    result.caption = "Próba";
-    result.fontFace = "MS Sans Serif";
-    result.fontPointSize = 8;
-    result.cx = 200;
-    result.cy = 120;
+    DialogTemplate result{
+        900, WS_POPUP | WS_CAPTION | WS_SYSMENU, "Próba", "MS Sans Serif", 8, 200, 120, nullptr,
+        {}};
     result.items = {
         DialogItem{IDC_BUDDY, ControlClass::Edit, "", 20, 40, 40, 14, ES_AUTOHSCROLL | WS_TABSTOP},
         DialogItem{IDC_BUDDYSPIN, ControlClass::UpDown, "", 60, 40, 11, 14,
@@ -126,11 +122,7 @@ TEST_F(DialogTest, UpDownArrowKeysStepTheBuddyAsAnIntegerWithoutSeparators)
 
 TEST_F(DialogTest, DatePickerKeepsLocalTime)
 {
-    std::tm midnight{};
-    midnight.tm_year = 106;
-    midnight.tm_mon = 11;
-    midnight.tm_mday = 5;
-    midnight.tm_isdst = -1;
+    std::tm midnight = fieldsTm(2006, 12, 5, 0, 0, 0);
     ASSERT_TRUE(dialog.m_date.SetTime(std::mktime(&midnight)));
     std::tm shown{};
     ASSERT_TRUE(dialog.m_date.GetTime(shown));

@@ -85,6 +85,16 @@ std::ostream &operator<<(std::ostream &out, const Line &line)
                << line.to.y << ')';
 }
 
+// One line with a solid pen of `width` and `color`, as the chart draws its series.
+void drawLine(CDC &dc, int width, COLORREF color, const Line &line)
+{
+    CPen pen;
+    pen.CreatePen(PS_SOLID, width, color);
+    dc.SelectObject(&pen);
+    dc.MoveTo(line.from.x, line.from.y);
+    dc.LineTo(line.to.x, line.to.y);
+}
+
 // Lines of one family: their extents (dx, dy) lie in these ranges.
 struct Family
 {
@@ -162,13 +172,7 @@ TEST(LineRasterTest, SingleLinesOfEveryFamilyAndPlaceMatchThePainterAtWidths0To1
                     const Line line{from, {from.x + d.x, from.y + d.y}};
                     const COLORREF color = anyColor(random);
                     lines.push_back(line);
-                    images.draw([&](CDC &dc) {
-                        CPen pen;
-                        pen.CreatePen(PS_SOLID, width, color);
-                        dc.SelectObject(&pen);
-                        dc.MoveTo(line.from.x, line.from.y);
-                        dc.LineTo(line.to.x, line.to.y);
-                    });
+                    images.draw([&](CDC &dc) { drawLine(dc, width, color, line); });
                 }
                 const std::string difference = images.difference();
                 ASSERT_EQ(difference, "") << family.name << " lines " << placement.name
@@ -194,13 +198,7 @@ TEST(LineRasterTest, WideLinesAnEdgeCutsAreCutAsThePainterCutsThem)
     };
     for (const auto &c : cases) {
         Pair images(1600, 900);
-        images.draw([&](CDC &dc) {
-            CPen pen;
-            pen.CreatePen(PS_SOLID, c.width, RGB(255, 255, 255));
-            dc.SelectObject(&pen);
-            dc.MoveTo(c.line.from.x, c.line.from.y);
-            dc.LineTo(c.line.to.x, c.line.to.y);
-        });
+        images.draw([&](CDC &dc) { drawLine(dc, c.width, RGB(255, 255, 255), c.line); });
         EXPECT_EQ(images.difference(), "") << c.line << " width " << c.width;
     }
 }
@@ -280,11 +278,7 @@ TEST(LineRasterTest, ShapesDroppedFromAFullCacheAreMadeAgainAlike)
         if (from == to)
             continue;
         ASSERT_TRUE(raster.draw(from, to, pen));
-        CPen referencePen;
-        referencePen.CreatePen(PS_SOLID, width, pen.lopnColor);
-        reference.SelectObject(&referencePen);
-        reference.MoveTo(from.x, from.y);
-        reference.LineTo(to.x, to.y);
+        drawLine(reference, width, pen.lopnColor, {from, to});
     }
     EXPECT_EQ(firstDifference(image, reference.image()), "");
 }
@@ -301,11 +295,8 @@ TEST(LineRasterTest, VerticalLinesOfEveryLengthMatchThePainter)
             const int x = 20 + length % 20;
             const int from = sign > 0 ? 22 : 22 + length;
             images.draw([&](CDC &dc) {
-                CPen pen;
-                pen.CreatePen(PS_SOLID, width, RGB(length % 256, 40, 255 - length % 256));
-                dc.SelectObject(&pen);
-                dc.MoveTo(x, from);
-                dc.LineTo(x, from + sign * length);
+                drawLine(dc, width, RGB(length % 256, 40, 255 - length % 256),
+                         {{x, from}, {x, from + sign * length}});
             });
         }
         EXPECT_EQ(images.difference(), "") << "width " << width;
@@ -316,14 +307,9 @@ TEST(LineRasterTest, ACopyTakenBetweenLinesKeepsWhatWasDrawnBefore)
 {
     ensureApplication();
     CImageDC dc(50, 50);
-    CPen pen;
-    pen.CreatePen(PS_SOLID, 3, RGB(255, 0, 0));
-    dc.SelectObject(&pen);
-    dc.MoveTo(10, 10);
-    dc.LineTo(10, 40);
+    drawLine(dc, 3, RGB(255, 0, 0), {{10, 10}, {10, 40}});
     const QImage before = dc.image();
-    dc.MoveTo(30, 10);
-    dc.LineTo(30, 40);
+    drawLine(dc, 3, RGB(255, 0, 0), {{30, 10}, {30, 40}});
     EXPECT_EQ(before.pixel(30, 25), qRgb(0, 0, 0));
     EXPECT_EQ(dc.image().pixel(30, 25), qRgb(255, 0, 0));
     EXPECT_EQ(dc.image().pixel(10, 25), qRgb(255, 0, 0));

@@ -67,11 +67,11 @@ std::string checkPieces(std::span<const std::uint8_t> input)
     const Plan plan = planOf(input);
     LoadedFile pieces(plan.file);
     pieces.source.setReadsAtOffsets(true);
-    const ReadResult inPieces =
-        ReadMeasurementFile(pieces.file, &pieces.source, pieces.listener, false, {true, plan.cuts});
+    const ReadResult inPieces = ReadMeasurementFile(pieces.file, &pieces.source, pieces.listener,
+                                                    false, {true, plan.cuts, {}});
     LoadedFile whole(plan.file);
     const ReadResult inOnePass =
-        ReadMeasurementFile(whole.file, &whole.source, whole.listener, false, {false, {}});
+        ReadMeasurementFile(whole.file, &whole.source, whole.listener, false, {false, {}, {}});
     if (pieces.text() != whole.text())
         return "read in pieces differs from one pass:\n--- pieces\n" + pieces.text() +
                "\n--- one pass\n" + whole.text();

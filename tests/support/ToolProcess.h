@@ -63,6 +63,8 @@ public:
     ToolProcess &operator=(const ToolProcess &) = delete;
 
     void signal(int sig) { ::kill(m_pid, sig); }
+    // The running tool's process id; -1 once it has been waited for.
+    pid_t pid() const { return m_pid; }
 
     ToolOutput wait()
     {

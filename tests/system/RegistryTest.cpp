@@ -1,6 +1,7 @@
 // The per-user registry store behind CRegistryKey: readable text, atomic replacement that
 // survives a writer killed at any moment, deleted keys stay deleted.
 #include "CRegistryKey.h"
+#include "FileContents.h"
 #include "ScopedEnvironment.h"
 #include "TemporaryFolder.h"
 
@@ -10,7 +11,6 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -32,13 +32,7 @@ protected:
 
     fs::path storeFile() const { return m_temporary.path() / "VENTRO" / "registry.reg"; }
 
-    std::string storeText() const
-    {
-        std::ifstream in(storeFile());
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
+    std::string storeText() const { return test::readFile(storeFile()); }
 
     void writeDword(CRegistryKey &to, const std::string &name, DWORD value)
     {

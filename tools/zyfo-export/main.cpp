@@ -10,6 +10,9 @@
 #include "PosixFileSource.h"
 #include "ReportWriter.h"
 #include "SystemReportFile.h"
+#include "TerminalProgress.h"
+
+#include <unistd.h>
 
 #include <clocale>
 #include <cstdio>
@@ -34,7 +37,17 @@ bool loadFile(const std::string &path, zyfo::MeasurementFile &data,
         complain("Nieprawidłowy plik: " + source.error());
         return false;
     }
-    const zyfo::ReadResult result = zyfo::ReadMeasurementFile(data, &source, listener, false);
+    zyfo::TerminalProgress progress(STDERR_FILENO, "zyfo-export: reading " + path);
+    zyfo::ReadOptions options;
+    if (progress.active()) {
+        options.progress = [&progress](std::int64_t done, std::int64_t total) {
+            progress.update(done, total);
+            return true;
+        };
+    }
+    const zyfo::ReadResult result =
+        zyfo::ReadMeasurementFile(data, &source, listener, false, options);
+    progress.finish();
     if (result.readError) {
         complain("cannot read " + path + ": " + source.error());
         return false;
@@ -64,8 +77,13 @@ int writeReport(const zyfo::ExportCommandLine &cl, const zyfo::MeasurementFile &
     const zyfo::ExistingFileAction action =
         cl.append ? zyfo::ExistingFileAction::Append : zyfo::ExistingFileAction::Replace;
     zyfo::SystemReportFile file;
+    zyfo::ReportWriter writer(data, options);
+    zyfo::TerminalProgress progress(STDERR_FILENO, "zyfo-export: writing " + cl.reportPath);
+    if (progress.active())
+        writer.setProgress([&progress](int done, int total) { progress.update(done, total); });
     const zyfo::ReportResult result =
-        zyfo::ReportWriter(data, options).write(file, cl.reportPath, [action] { return action; });
+        writer.write(file, cl.reportPath, [action] { return action; });
+    progress.finish();
     switch (result.status) {
     case zyfo::ReportStatus::Written:
         return 0;
