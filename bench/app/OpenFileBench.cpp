@@ -4,8 +4,8 @@
 #include "CMainDlg.h"
 #include "DialogIds.h"
 #include "DialogScript.h"
-#include "FileGeneration.h"
 #include "MenuDriver.h"
+#include "TempDataFile.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -13,41 +13,15 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <cstdio>
-#include <filesystem>
-#include <unistd.h>
 
 namespace zyfo {
 namespace {
 
 constexpr std::int64_t kRecords = 525'600;
 
-// The year file, made once and removed at exit.
-class YearFile
-{
-public:
-    YearFile()
-        : m_path((std::filesystem::temp_directory_path() /
-                  ("zyfo-open-bench-" + std::to_string(::getpid()) + ".zyd"))
-                     .string())
-    {
-        Generator generator(GeneratorOptions{});
-        if (!generateFile(generator, m_path, {kRecords, -1}, false).ok)
-            std::fprintf(stderr, "cannot make the data file %s\n", m_path.c_str());
-    }
-    ~YearFile() { std::filesystem::remove(m_path); }
-    YearFile(const YearFile &) = delete;
-    YearFile &operator=(const YearFile &) = delete;
-
-    const std::string &path() const { return m_path; }
-
-private:
-    std::string m_path;
-};
-
 void OpenYearInWindow(benchmark::State &state)
 {
-    static const YearFile file;
+    static const TempDataFile file("open-bench", kRecords);
     ensureApplication();
     CMainDlg window;
     if (!window.Create(nullptr)) {

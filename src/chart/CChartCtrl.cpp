@@ -20,7 +20,9 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <future>
 #include <optional>
+#include <thread>
 
 namespace zyfo {
 namespace {
@@ -248,15 +250,27 @@ const MessageMap *CChartCtrl::GetMessageMap() const
 
 void CChartCtrl::OnPaint()
 {
-    if (m_busy > 0)
+    // A paint put off while busy means the kept render may no longer be what is shown.
+    if (m_busy > 0) {
+        m_rendered.reset();
         return;
+    }
     CPaintDC dc(this);
     CRect client;
     GetClientRect(&client);
     // Drawn into a bitmap first and copied in one piece, so the chart never shows half drawn.
+    // The render is kept, so that a pointer move only draws the readout over a copy of it.
+    const bool reuse = m_readoutOnly && m_rendered != nullptr && m_renderedClient == client;
+    if (!reuse) {
+        m_renderedClient = client;
+        m_rendered = std::make_unique<CImageDC>(client.Width(), client.Height(),
+                                                dc.GetDeviceCaps(LOGPIXELSY));
+        m_rendered->FillSolidRect(&client, dc.GetBkColor());
+        Render(*m_rendered, false, client, 1);
+    }
     CImageDC buffer(client.Width(), client.Height(), dc.GetDeviceCaps(LOGPIXELSY));
-    buffer.FillSolidRect(&client, dc.GetBkColor());
-    Render(buffer, false, client, 1);
+    buffer.BitBlt(client.left, client.top, client.Width(), client.Height(), m_rendered.get(),
+                  client.left, client.top, SRCCOPY);
     DrawReadout(buffer);
     dc.BitBlt(client.left, client.top, client.Width(), client.Height(), &buffer, client.left,
               client.top, SRCCOPY);
@@ -367,51 +381,93 @@ void CChartCtrl::DrawValueAxis(CDC &dc, UnitGroup group, const ChartLayout &layo
 
 // --- Series ------------------------------------------------------------------------------------
 
+// A shown channel's lines and mean, worked out before anything is drawn.
+struct CChartCtrl::ChannelTrace
+{
+    ChannelKind kind;
+    int channel;
+    LineBatch lines;
+    SeriesMean mean;
+};
+
 void CChartCtrl::DrawSeries(CDC &dc, const ChartLayout &layout)
 {
     const int rows = m_file.rowCount();
     const int first = m_file.fromRow();
     const bool drawable = rows >= 1 && first >= 0 && first < rows - 1;
+    std::vector<ChannelTrace> traces;
     for (const ChannelKind kind : kSeriesOrder) {
         for (int channel = 0; channel < m_file.channelCount(kind); ++channel) {
             m_meanSums[slot(kind, channel)] = 0;
             m_meanCounts[slot(kind, channel)] = 0;
             if (drawable && m_file.channelView(kind, channel).shown)
-                drawChannel(dc, kind, channel, layout);
+                traces.push_back({kind, channel, LineBatch(batchPenWidth(kind, channel)), {}});
         }
+    }
+    traceChannels(traces, layout);
+    // Drawn in channel order with each channel's pen, whichever thread traced it.
+    for (ChannelTrace &trace : traces) {
+        dc.SelectObject(&m_pens[slot(trace.kind, trace.channel)]);
+        trace.lines.draw(dc);
+        m_meanSums[slot(trace.kind, trace.channel)] = trace.mean.sum.value();
+        m_meanCounts[slot(trace.kind, trace.channel)] = trace.mean.count;
     }
 }
 
-void CChartCtrl::drawChannel(CDC &dc, ChannelKind kind, int channel, const ChartLayout &layout)
+int CChartCtrl::batchPenWidth(ChannelKind kind, int channel) const
 {
-    CPen &pen = m_pens[slot(kind, channel)];
-    dc.SelectObject(&pen);
     // Without a pen of its own the channel draws with whatever pen is selected, whose width is
     // not known here: then no line is merged.
-    const LOGPEN *penShape = pen.GetSafeHandle();
+    const LOGPEN *penShape = m_pens[slot(kind, channel)].GetSafeHandle();
     const bool merge = m_seriesDrawing != SeriesDrawing::EverySegment && penShape != nullptr;
-    LineBatch lines(merge ? penShape->lopnWidth : -1);
+    return merge ? penShape->lopnWidth : -1;
+}
 
+void CChartCtrl::traceChannels(std::vector<ChannelTrace> &traces, const ChartLayout &layout) const
+{
+    // Each channel reads only its own column, so two threads may trace different channels at
+    // once. A second thread pays for itself only on a window of many rows; the every-segment
+    // reference keeps to one.
+    constexpr long long kRowsWorthAThread = 200'000;
+    const long long rowsInWindow = static_cast<long long>(m_file.toRow()) - m_file.fromRow();
+    const auto traceEvery = [&](std::size_t start, std::size_t stride) {
+        for (std::size_t i = start; i < traces.size(); i += stride)
+            traceChannel(traces[i], layout);
+    };
+    const bool worthAThread =
+        traces.size() >= 2 && m_seriesDrawing != SeriesDrawing::EverySegment &&
+        rowsInWindow * static_cast<long long>(traces.size()) >= kRowsWorthAThread &&
+        std::thread::hardware_concurrency() >= 2;
+    if (!worthAThread) {
+        traceEvery(0, 1);
+        return;
+    }
+    std::future<void> other = std::async(std::launch::async, traceEvery, 1, 2);
+    traceEvery(0, 2);
+    other.get();
+}
+
+void CChartCtrl::traceChannel(ChannelTrace &trace, const ChartLayout &layout) const
+{
     const int first = m_file.fromRow();
     const int last = m_file.toRow();
-    const GroupView &view = m_file.groupView(unitGroupOf(kind));
+    const GroupView &view = m_file.groupView(unitGroupOf(trace.kind));
     const SegmentMapper mapper(
         layout, static_cast<long long>(last) - first,
         ValueScale(layout.plotTop(), layout.plotBottom(), view.viewMinimum, view.viewMaximum));
-    const SeriesWindow window{
-        m_file.column(kind, channel), first, last, std::min(last, m_file.rowCount() - 1),
-        m_settings.maxPoints,         mapper};
-    SeriesMean mean;
+    const SeriesWindow window{m_file.column(trace.kind, trace.channel),
+                              first,
+                              last,
+                              std::min(last, m_file.rowCount() - 1),
+                              m_settings.maxPoints,
+                              mapper};
     const bool summaries = m_seriesDrawing == SeriesDrawing::Summaries;
-    if (summaries && DenseSeries::suits(window, lines))
-        DenseSeries(window, lines).draw(mean);
+    if (summaries && DenseSeries::suits(window, trace.lines))
+        DenseSeries(window, trace.lines).draw(trace.mean);
     else if (summaries && GroupedSeries::suits(window))
-        GroupedSeries(window, lines, mean).draw();
+        GroupedSeries(window, trace.lines, trace.mean).draw();
     else
-        RowSeries(window, lines).draw(mean);
-    lines.draw(dc);
-    m_meanSums[slot(kind, channel)] = mean.sum.value();
-    m_meanCounts[slot(kind, channel)] = mean.count;
+        RowSeries(window, trace.lines).draw(trace.mean);
 }
 
 // --- Time axis ---------------------------------------------------------------------------------
@@ -559,10 +615,20 @@ std::optional<RowPlacement> CChartCtrl::placement() const
     return RowPlacement(layout, *rows);
 }
 
-void CChartCtrl::showRows(RowWindow rows)
+bool CChartCtrl::showRows(RowWindow rows)
 {
-    if (m_navigator != nullptr && shownRows() != rows)
-        m_navigator->showRows(rows);
+    if (m_navigator == nullptr || shownRows() == rows)
+        return false;
+    m_navigator->showRows(rows);
+    return true;
+}
+
+void CChartCtrl::repaintReadout()
+{
+    // The flag lasts only while the paint runs here, so no other paint can reuse a stale render.
+    m_readoutOnly = true;
+    RedrawWindow(RDW_UPDATENOW);
+    m_readoutOnly = false;
 }
 
 void CChartCtrl::ZoomAt(double share, int steps)
@@ -593,19 +659,20 @@ void CChartCtrl::OnMouseMove(UINT flags, CPoint point)
     if (inputBlocked())
         return;
     const std::optional<RowPlacement> places = placement();
-    if (m_drag && (flags & MK_LBUTTON) != 0 && places) {
-        // The rows passed are counted on the window the drag began with, so the row grabbed
-        // stays under the pointer.
-        const RowPlacement start(screenLayout(), m_drag->start);
-        showRows(
-            pannedWindow(m_drag->start, -start.rowsAcross(point.x - m_drag->x), m_file.rowCount()));
-    }
     const std::optional<CPoint> pointer =
         places && places->covers(point) ? std::optional<CPoint>(point) : std::nullopt;
-    if (pointer == m_pointer)
-        return;
+    const bool pointerMoved = pointer != m_pointer;
     m_pointer = pointer;
-    RedrawWindow(RDW_INVALIDATE);
+    if (m_drag && (flags & MK_LBUTTON) != 0 && places) {
+        // The rows passed are counted on the window the drag began with, so the row grabbed
+        // stays under the pointer. A pan repaints the whole chart, readout included.
+        const RowPlacement start(screenLayout(), m_drag->start);
+        if (showRows(pannedWindow(m_drag->start, -start.rowsAcross(point.x - m_drag->x),
+                                  m_file.rowCount())))
+            return;
+    }
+    if (pointerMoved)
+        repaintReadout();
 }
 
 void CChartCtrl::OnLButtonDown(UINT, CPoint point)
@@ -679,7 +746,7 @@ void CChartCtrl::OnMouseLeave()
     if (!m_pointer)
         return;
     m_pointer.reset();
-    RedrawWindow(RDW_INVALIDATE);
+    repaintReadout();
 }
 
 void CChartCtrl::DrawReadout(CDC &dc)

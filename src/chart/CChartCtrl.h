@@ -13,12 +13,14 @@
 #include "MeasurementFile.h"
 #include "RowWindow.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace zyfo {
 
+class CImageDC;
 class ChartLayout;
 class RowPlacement;
 
@@ -185,7 +187,12 @@ private:
     void draw(CDC &dc, bool printing, const CRect &rect, int scale);
     void DrawValueAxis(CDC &dc, UnitGroup group, const ChartLayout &layout, const Look &look);
     void DrawSeries(CDC &dc, const ChartLayout &layout);
-    void drawChannel(CDC &dc, ChannelKind kind, int channel, const ChartLayout &layout);
+    struct ChannelTrace;
+    // The width a channel's line batch merges for, or -1 for no merging.
+    int batchPenWidth(ChannelKind kind, int channel) const;
+    // Works out the lines and means of `traces`, on two threads when the window is big enough.
+    void traceChannels(std::vector<ChannelTrace> &traces, const ChartLayout &layout) const;
+    void traceChannel(ChannelTrace &trace, const ChartLayout &layout) const;
     void DrawTimeAxis(CDC &dc, const ChartLayout &layout, const Look &look);
     void drawTimeLabel(CDC &dc, int row, double x, const ChartLayout &layout);
     void DrawLegend(CDC &dc, const ChartLayout &layout, const Look &look);
@@ -196,7 +203,10 @@ private:
     void forEachShownChannel(Visit visit);
     void redraw();
     bool inputBlocked() const;
-    void showRows(RowWindow rows);
+    // Asks the navigator to show `rows`; false when they are shown already or there is none.
+    bool showRows(RowWindow rows);
+    // Paints the readout anew over the last render, now, without rendering the chart again.
+    void repaintReadout();
     // The layout of the window's client rectangle as the screen render lays it out.
     ChartLayout screenLayout() const;
     // Where the shown rows stand in the client rectangle; nothing without shown rows or room.
@@ -238,6 +248,11 @@ private:
     std::optional<Drag> m_drag;
     // Wheel turns short of a step, kept for the next turn.
     int m_wheelRest = 0;
+    // The last screen render, without the readout, and whether the paint under way may reuse
+    // it (set only for the length of a readout repaint, which changes nothing else).
+    std::unique_ptr<CImageDC> m_rendered;
+    CRect m_renderedClient;
+    bool m_readoutOnly = false;
 };
 
 } // namespace zyfo

@@ -95,7 +95,7 @@ TEST(SeriesDrawingTest, SummariesGiveTheLinesOfTheRowWalk)
     const Size sizes[] = {
         {300, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, {0, 5, 37, 1000}},
         {20000, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, {0, 5, 37, 1000}},
-        {300000, {1, 2}, {0, 5, 1000, 100000}},
+        {300000, {1, 2}, {0, 5, 1000, 100000}}, // its channels are traced on two threads
     };
     for (const Size &size : sizes) {
         const int rows = size.rows;
