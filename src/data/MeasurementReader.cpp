@@ -343,13 +343,14 @@ bool MeasurementReader::readInPieces(DataSource &source, const std::vector<std::
     }
     work();
     if (m_meter != nullptr) {
-        // The progress goes on being told while the other threads finish their pieces.
+        // The progress goes on being told while the other threads finish their pieces, also
+        // when they took every piece before this thread could read one.
         std::unique_lock lock(finishing);
-        while (!finished.wait_for(lock, kProgressWait, [&] { return working == 0; })) {
+        do {
             lock.unlock();
             m_meter->tell();
             lock.lock();
-        }
+        } while (!finished.wait_for(lock, kProgressWait, [&] { return working == 0; }));
     }
     for (std::thread &thread : threads)
         thread.join();
