@@ -1,6 +1,6 @@
-// Benchmarks of reading the chart with the mouse on 1,000,000 records (22 entries each): one
-// wheel notch, one drag step and one pointer move, each up to the chart repainted in the
-// window, beside a repaint of the same window with nothing moved.
+// Benchmarks of reading the chart with the mouse on 1,000,000 records of 10 and of 22 entries
+// (the argument): one wheel notch, one drag step and one pointer move, each up to the chart
+// repainted in the window, beside a repaint of the same window with nothing moved.
 #include "Application.h"
 #include "CMainDlg.h"
 #include "DialogIds.h"
@@ -18,6 +18,7 @@
 
 #include <chrono>
 #include <functional>
+#include <map>
 #include <memory>
 
 namespace zyfo {
@@ -25,10 +26,15 @@ namespace {
 
 constexpr std::int64_t kRecords = 1'000'000;
 
-// The main window at 1280 x 800 with the file open and its chart painted.
-std::unique_ptr<CMainDlg> windowWithMillionRows()
+// The main window at 1280 x 800 with the file of `entries` entries a record open and its chart
+// painted.
+std::unique_ptr<CMainDlg> windowWithMillionRows(int entries)
 {
-    static const TempDataFile file("mouse-bench", kRecords);
+    static std::map<int, std::unique_ptr<TempDataFile>> files;
+    std::unique_ptr<TempDataFile> &file = files[entries];
+    if (!file)
+        file = std::make_unique<TempDataFile>("mouse-bench-" + std::to_string(entries), kRecords,
+                                              entries);
     ensureApplication();
     auto window = std::make_unique<CMainDlg>();
     if (!window->Create(nullptr))
@@ -36,7 +42,7 @@ std::unique_ptr<CMainDlg> windowWithMillionRows()
     window->GetSafeHwnd()->resize(1280, 800);
     window->GetSafeHwnd()->show();
     DialogScript script;
-    script.answerFileDialog(IDOK, file.path());
+    script.answerFileDialog(IDOK, file->path());
     if (!test::chooseMenuItem(*window, "Otwórz plik"))
         return nullptr;
     QApplication::processEvents();
@@ -80,7 +86,7 @@ void timeSteps(benchmark::State &state, CMainDlg &window, const std::function<vo
 // The baseline: the window repainted with the whole file shown and nothing moved.
 void RepaintOnly(benchmark::State &state)
 {
-    const std::unique_ptr<CMainDlg> window = windowWithMillionRows();
+    const std::unique_ptr<CMainDlg> window = windowWithMillionRows(static_cast<int>(state.range(0)));
     if (!window) {
         state.SkipWithError("the window cannot open the file");
         return;
@@ -88,12 +94,12 @@ void RepaintOnly(benchmark::State &state)
     QWidget *chart = window->chart().GetSafeHwnd();
     timeSteps(state, *window, [chart](int) { chart->repaint(); });
 }
-BENCHMARK(RepaintOnly)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(50);
+BENCHMARK(RepaintOnly)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(50)->Arg(10)->Arg(22);
 
 // One notch forward, then one back, around the middle: the window narrows and widens by turns.
 void WheelStep(benchmark::State &state)
 {
-    const std::unique_ptr<CMainDlg> window = windowWithMillionRows();
+    const std::unique_ptr<CMainDlg> window = windowWithMillionRows(static_cast<int>(state.range(0)));
     if (!window) {
         state.SkipWithError("the window cannot open the file");
         return;
@@ -103,12 +109,12 @@ void WheelStep(benchmark::State &state)
         sendWheel(chart, middleOf(chart), i % 2 == 0 ? WHEEL_DELTA : -WHEEL_DELTA);
     });
 }
-BENCHMARK(WheelStep)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(50);
+BENCHMARK(WheelStep)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(50)->Arg(10)->Arg(22);
 
 // With half the file shown, the pointer held down and moved 40 pixels at a time, back and forth.
 void DragStep(benchmark::State &state)
 {
-    const std::unique_ptr<CMainDlg> window = windowWithMillionRows();
+    const std::unique_ptr<CMainDlg> window = windowWithMillionRows(static_cast<int>(state.range(0)));
     if (!window) {
         state.SkipWithError("the window cannot open the file");
         return;
@@ -124,13 +130,13 @@ void DragStep(benchmark::State &state)
     });
     sendMouse(chart, QEvent::MouseButtonRelease, grab, Qt::NoButton);
 }
-BENCHMARK(DragStep)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(50);
+BENCHMARK(DragStep)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(50)->Arg(10)->Arg(22);
 
 // The pointer moved 40 pixels at a time over the plot band, no button down: only the readout is
 // drawn again, over the kept render.
 void PointerMove(benchmark::State &state)
 {
-    const std::unique_ptr<CMainDlg> window = windowWithMillionRows();
+    const std::unique_ptr<CMainDlg> window = windowWithMillionRows(static_cast<int>(state.range(0)));
     if (!window) {
         state.SkipWithError("the window cannot open the file");
         return;
@@ -141,7 +147,7 @@ void PointerMove(benchmark::State &state)
         sendMouse(chart, QEvent::MouseMove, at + QPoint(i % 2 == 0 ? 40 : -40, 0), Qt::NoButton);
     });
 }
-BENCHMARK(PointerMove)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(50);
+BENCHMARK(PointerMove)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(50)->Arg(10)->Arg(22);
 
 } // namespace
 } // namespace zyfo

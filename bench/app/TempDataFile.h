@@ -11,16 +11,19 @@
 
 namespace zyfo {
 
-// `records` one-minute records of the generator's default station (22 entries a record).
+// `records` one-minute records of the generator's station, `entries` entries a record.
 class TempDataFile
 {
 public:
-    TempDataFile(const std::string &name, std::int64_t records)
+    TempDataFile(const std::string &name, std::int64_t records,
+                 int entries = Station::kDefaultEntries)
         : m_path((std::filesystem::temp_directory_path() /
                   ("zyfo-" + name + "-" + std::to_string(::getpid()) + ".zyd"))
                      .string())
     {
-        Generator generator(GeneratorOptions{});
+        GeneratorOptions options;
+        options.entries = entries;
+        Generator generator(options);
         if (!generateFile(generator, m_path, {records, -1}, false).ok)
             std::fprintf(stderr, "cannot make the data file %s\n", m_path.c_str());
     }
