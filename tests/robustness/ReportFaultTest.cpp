@@ -104,7 +104,8 @@ std::optional<bool> runUnprivileged(const std::function<std::string()> &check)
             (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0))
             ::_exit(kStillRoot);
         const std::string fault = check();
-        std::fprintf(stderr, "%s\n", fault.c_str());
+        if (!fault.empty())
+            std::fprintf(stderr, "%s\n", fault.c_str());
         ::_exit(fault.empty() ? 0 : 1); // no exit handlers: they belong to the parent
     }
     int status = 0;
