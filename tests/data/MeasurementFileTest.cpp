@@ -15,42 +15,11 @@ namespace {
 
 constexpr ChannelKind kTemp = ChannelKind::Temperature;
 
-TEST(ChannelColumn, SparseAndDenseValuesAcrossChunksAndBlocks)
-{
-    ChannelColumn column;
-    std::map<int, double> expected;
-    for (int row = 0; row < 40000; row += (row % 3 == 0 ? 1 : 7)) {
-        column.append(row, row * 0.5);
-        expected[row] = row * 0.5;
-    }
-    column.append(39999, -1.0); // the last row again replaces its value
-    expected[39999] = -1.0;
-    column.append(39999, -2.0);
-    expected[39999] = -2.0;
-    EXPECT_EQ(column.valueCount(), expected.size());
-    for (int row : {0, 1, 2, 63, 64, 65, 8191, 20000, 39998, 39999, 40000, -1})
-        EXPECT_EQ(column.value(row),
-                  expected.count(row) ? std::optional(expected[row]) : std::nullopt)
-            << row;
-
-    std::vector<std::pair<int, double>> walked;
-    column.forEach(63, 20000, [&](int row, double v) { walked.emplace_back(row, v); });
-    std::vector<std::pair<int, double>> wanted(expected.lower_bound(63),
-                                               expected.upper_bound(20000));
-    EXPECT_EQ(walked, wanted);
-
-    column.truncate(100);
-    EXPECT_EQ(column.valueCount(), static_cast<std::uint32_t>(
-                                       std::distance(expected.begin(), expected.lower_bound(100))));
-    EXPECT_FALSE(column.value(100));
-    column.append(120, 9.0);
-    EXPECT_EQ(column.value(120), 9.0);
-}
-
-// Range answers of a column against a plain map of its values, for random ranges.
+// Values and range answers of a column against a plain map of its values, for random ranges.
 void expectRangesMatch(const ChannelColumn &column, const std::map<int, double> &expected,
                        std::mt19937 &random, int rows)
 {
+    EXPECT_EQ(column.valueCount(), expected.size());
     std::uniform_int_distribution<int> rowOf(-10, rows + 10);
     for (int i = 0; i < 60; ++i) {
         int first = rowOf(random);
@@ -70,6 +39,15 @@ void expectRangesMatch(const ChannelColumn &column, const std::map<int, double> 
             wantedExtremes->minimum = std::min(wantedExtremes->minimum, it->second);
             wantedExtremes->maximum = std::max(wantedExtremes->maximum, it->second);
         }
+        const auto at = expected.find(first);
+        EXPECT_EQ(column.value(first),
+                  at != expected.end() ? std::optional(at->second) : std::nullopt)
+            << first;
+        std::vector<std::pair<int, double>> walked;
+        column.forEach(first, last, [&](int row, double v) { walked.emplace_back(row, v); });
+        EXPECT_EQ(walked, (std::vector<std::pair<int, double>>(expected.lower_bound(first),
+                                                               expected.upper_bound(last))))
+            << first << ".." << last;
         column.addTo(sum, first, last);
         EXPECT_EQ(sum.value(), wantedSum.value()) << first << ".." << last;
         EXPECT_EQ(column.countIn(first, last), count) << first << ".." << last;
@@ -91,7 +69,7 @@ void expectRangesMatch(const ChannelColumn &column, const std::map<int, double> 
     }
 }
 
-TEST(ChannelColumn, RangeAnswersFollowAppendsTruncationsRewritesAndPieces)
+TEST(ChannelColumn, ValuesAndRangeAnswersFollowAppendsTruncationsRewritesAndPieces)
 {
     // Long full stretches and sparse ones, so that whole spans of rows are taken at once, and
     // every change that can reach a summary: replacing the last value, truncating, rewriting a

@@ -127,30 +127,19 @@ TEST(Reader, FilesUnder2000BytesAreReadWholeOnEveryRefresh)
     EXPECT_EQ(loaded.file.rowCount(), 30);
 }
 
-TEST(Reader, TornOrShortLastRecordWaitsAndIsReadWholeLater)
+TEST(Reader, ATornOrShortLastRecordWaitsForMore)
 {
+    // Torn records met at every cut are compared with a full read below; here the reader is
+    // seen to stop in front of them. A whole record of fewer than 22 bytes waits as well.
     const std::string head = minuteRecords(60);
-    const std::string last = record(stampAt(11, 0), {{4, 1, 25, "30.5"}, {4, 1, 26, "50"}});
-    for (std::size_t cut :
-         {std::size_t{1}, std::size_t{14}, std::size_t{20}, last.size() - 3, last.size() - 1}) {
-        LoadedFile growing(head + last.substr(0, cut));
-        growing.open();
-        EXPECT_EQ(growing.file.rowCount(), 60) << cut;
-        EXPECT_EQ(growing.file.readOffset(), static_cast<std::int64_t>(head.size())) << cut;
-
-        growing.source.bytes() += last.substr(cut) + minuteRecords(1, 61);
-        const ReadResult result = growing.refresh();
-        EXPECT_FALSE(result.fullRead);
-        EXPECT_EQ(result.rowsAdded, 2) << cut;
-
-        LoadedFile whole(growing.source.bytes());
-        whole.open();
-        EXPECT_EQ(growing.text(), whole.text()) << cut;
+    const std::string last = record(stampAt(11, 0), {{4, 1, 25, "30.5"}});
+    for (const std::string &tail : {last.substr(0, 14), last.substr(0, last.size() - 1),
+                                    encodeRecord(stampAt(11, 5) + "$")}) {
+        LoadedFile loaded(head + tail);
+        loaded.open();
+        EXPECT_EQ(loaded.file.rowCount(), 60) << tail.size();
+        EXPECT_EQ(loaded.file.readOffset(), static_cast<std::int64_t>(head.size()));
     }
-    // A whole record of fewer than 22 bytes at the end waits as well.
-    LoadedFile shortTail(head + encodeRecord(stampAt(11, 5) + "$"));
-    shortTail.open();
-    EXPECT_EQ(shortTail.file.readOffset(), static_cast<std::int64_t>(head.size()));
 }
 
 TEST(Reader, FailedTornOrOverlongRecordsAndGarbageLeaveNoTraceAndTheNextRecordIsFound)
@@ -304,9 +293,8 @@ TEST(Reader, ZeroByteInTheStampGivesARowAtThePreviousRecordsTime)
 {
     std::string stamp = stampAt(10, 7);
     stamp[9] = '\0';
-    const std::string head = minuteRecords(50) + record(stampAt(9, 0), {{4, 1, 25, "1"}});
-    const std::string bytes = head + record(stamp, {{4, 1, 25, "30"}}) + minuteRecords(2, 50);
-    LoadedFile whole(bytes);
+    LoadedFile whole(minuteRecords(50) + record(stampAt(9, 0), {{4, 1, 25, "1"}}) +
+                     record(stamp, {{4, 1, 25, "30"}}) + minuteRecords(2, 50));
     whole.open();
     ASSERT_EQ(whole.file.rowCount(), 54);
     // Sorted: the 09:00 record first, then the row without a stamp at the same time.
@@ -315,13 +303,6 @@ TEST(Reader, ZeroByteInTheStampGivesARowAtThePreviousRecordsTime)
     EXPECT_EQ(whole.file.rowTimeText(1), "gg.mm.ss");
     EXPECT_EQ(whole.file.rowTime(1), whole.file.rowTime(0));
     EXPECT_EQ(whole.file.value(1, kTemp, 0), 30.0);
-
-    // The same when the record arrives in a later call, after the rows were sorted.
-    LoadedFile growing(head);
-    growing.open();
-    growing.source.bytes() = bytes;
-    growing.refresh();
-    EXPECT_EQ(growing.text(false), whole.text(false));
 }
 
 TEST(Reader, UnusualFieldsAreReadSafely)

@@ -96,23 +96,12 @@ TEST(StampConverter, TimeIsTheLocalMomentOfTheFieldsNormalisedAsMktimeDoes)
         const char *stamp;
     };
     // None of these local times is skipped or passed twice, so mktime's answer does not depend on
-    // its earlier calls.
+    // its earlier calls. Fields out of range are compared at random below; here are the years
+    // the random stamps do not reach and the seconds at a clock change.
     const Case cases[] = {
-        {"Europe/Warsaw", "20060705143000"},
-        {"America/Santiago", "20230715120000"},
         {"UTC", "20061305000000"},                             // month 13: January 2007
-        {"Europe/Warsaw", "20060005120000"},                   // month 0: December 2005
-        {"Europe/Warsaw", "20069905120000"},                   // month 99: March 2014
         {"Europe/Warsaw", "2006/205120000"},                   // month -8 ('/' counts -1)
-        {"Europe/Warsaw", "20060700120000"},                   // day 0: 30 June
-        {"Europe/Warsaw", "20060299120000"},                   // day 99 of February
-        {"Europe/Warsaw", "20061205247500"},                   // hour 24, minute 75
-        {"Europe/Warsaw", "20060705990000"},                   // hour 99
-        {"Europe/Warsaw", "20061205/00000"},                   // hour -10
-        {"Europe/Warsaw", "20060705120060"},                   // second 60
-        {"Europe/Warsaw", "20060705120099"},                   // second 99
         {"UTC", "200612051430:0"},                             // second 100 (':' counts 10)
-        {"Australia/Lord_Howe", "20231001024500"},             // just after a half-hour skip
         {"Australia/Lord_Howe", "\177\177\177\1770101000000"}, // year 87769
         {"Europe/Warsaw", "\200\200\200\2000101120000"},       // year -195536
         {"Europe/Warsaw", "//////////////"},                   // every field -11, year -1111
@@ -180,35 +169,21 @@ TEST(StampConverter, TimesPassedTwiceOrSkippedDoNotDependOnEarlierConversions)
 
 TEST(StampConverter, EveryMinuteIsWhatMktimeGivesWhenCalledInOrder)
 {
-    struct Case
-    {
-        const char *zone;
-        int firstYear, lastYear;
-    };
     // Santiago's clocks change at midnight, Lord Howe's by half an hour.
-    const Case cases[] = {
-        {"Europe/Warsaw", 2006, 2008},
-        {"Europe/Warsaw", 2022, 2024},
-        {"America/Santiago", 2006, 2008},
-        {"America/Santiago", 2022, 2024},
-        {"Australia/Lord_Howe", 2006, 2008},
-        {"Australia/Lord_Howe", 2022, 2024},
-        {"UTC", 2006, 2008},
-        {"UTC", 2022, 2024},
-    };
-    for (const Case &c : cases) {
-        TimeZoneGuard zone(c.zone);
-        const std::vector<Expected> inOrder = everyMinuteByMktime(c.firstYear, c.lastYear);
-        std::vector<Expected> shuffled = inOrder;
-        std::shuffle(shuffled.begin(), shuffled.end(), std::mt19937(20240115));
-        // Two converters at once, as the reader's two threads use them.
-        int shuffledMismatches = 0;
-        std::thread other([&] { shuffledMismatches = mismatches(shuffled); });
-        const int inOrderMismatches = mismatches(inOrder);
-        other.join();
-        EXPECT_EQ(inOrderMismatches, 0) << c.zone << " " << c.firstYear << " in order";
-        EXPECT_EQ(shuffledMismatches, 0) << c.zone << " " << c.firstYear << " shuffled";
-    }
+    for (const char *zone : {"Europe/Warsaw", "America/Santiago", "Australia/Lord_Howe", "UTC"})
+        for (const int firstYear : {2006, 2022}) {
+            TimeZoneGuard guard(zone);
+            const std::vector<Expected> inOrder = everyMinuteByMktime(firstYear, firstYear + 2);
+            std::vector<Expected> shuffled = inOrder;
+            std::shuffle(shuffled.begin(), shuffled.end(), std::mt19937(20240115));
+            // Two converters at once, as the reader's two threads use them.
+            int shuffledMismatches = 0;
+            std::thread other([&] { shuffledMismatches = mismatches(shuffled); });
+            const int inOrderMismatches = mismatches(inOrder);
+            other.join();
+            EXPECT_EQ(inOrderMismatches, 0) << zone << " " << firstYear << " in order";
+            EXPECT_EQ(shuffledMismatches, 0) << zone << " " << firstYear << " shuffled";
+        }
 }
 
 TEST(StampConverter, RandomStampsAreWhatMktimeGivesAfterTheDayBefore)

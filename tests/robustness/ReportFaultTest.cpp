@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -92,37 +93,26 @@ TEST_F(ReportFault, FullOrFillingDiskFailsClosesAndClaimsNoMoreThanWritten)
 }
 
 // Runs `check` in a child process that cannot override file permissions (an unprivileged user
-// when the tests run as root) and returns what the check reported; nothing when the child could
-// not give up the root user's rights.
-std::optional<std::string> runUnprivileged(const std::function<std::string()> &check)
+// when the tests run as root): true when the check found no fault (the child prints what it
+// found), nothing when the child could not give up the root user's rights.
+std::optional<bool> runUnprivileged(const std::function<std::string()> &check)
 {
     constexpr int kStillRoot = 3;
-    int channel[2];
-    if (::pipe(channel) != 0)
-        return "no pipe";
     const pid_t child = ::fork();
     if (child == 0) {
-        ::close(channel[0]);
         if (::geteuid() == 0 &&
             (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0))
             ::_exit(kStillRoot);
         const std::string fault = check();
-        const bool sent = ::write(channel[1], fault.data(), fault.size()) >= 0;
-        ::_exit(sent ? 0 : 2); // no exit handlers: they belong to the parent
+        if (!fault.empty())
+            std::fprintf(stderr, "%s\n", fault.c_str());
+        ::_exit(fault.empty() ? 0 : 1); // no exit handlers: they belong to the parent
     }
-    ::close(channel[1]);
-    std::string fault;
-    char buffer[256];
-    for (ssize_t n; (n = ::read(channel[0], buffer, sizeof buffer)) > 0;)
-        fault.append(buffer, static_cast<std::size_t>(n));
-    ::close(channel[0]);
     int status = 0;
     ::waitpid(child, &status, 0);
     if (WIFEXITED(status) && WEXITSTATUS(status) == kStillRoot)
         return std::nullopt;
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        return "the check's process failed: " + fault;
-    return fault;
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 TEST_F(ReportFault, ReadOnlyPlacesAreUnavailableAndLeftAsTheyWere)
@@ -138,7 +128,7 @@ TEST_F(ReportFault, ReadOnlyPlacesAreUnavailableAndLeftAsTheyWere)
                                 fs::perms::others_exec);
     fs::permissions(m_dir, fs::perms::others_exec | fs::perms::group_exec, fs::perm_options::add);
 
-    const std::optional<std::string> fault = runUnprivileged([&]() -> std::string {
+    const std::optional<bool> passed = runUnprivileged([&]() -> std::string {
         for (const fs::path &path : {folder / "nowy.txt", existing}) {
             const int descriptors = openDescriptors();
             bool asked = false;
@@ -154,9 +144,9 @@ TEST_F(ReportFault, ReadOnlyPlacesAreUnavailableAndLeftAsTheyWere)
         return {};
     });
     fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add);
-    if (!fault)
+    if (!passed)
         GTEST_SKIP() << "the root user's rights cannot be given up here";
-    EXPECT_EQ(*fault, "");
+    EXPECT_TRUE(*passed) << "the check's fault is printed above";
     EXPECT_FALSE(fs::exists(folder / "nowy.txt"));
     EXPECT_EQ(readFile(existing), "stary raport\r\n");
 }

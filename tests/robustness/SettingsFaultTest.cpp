@@ -4,12 +4,11 @@
 #include "FileContents.h"
 #include "FileSizeLimit.h"
 #include "OpenDescriptors.h"
-#include "ScopedEnvironment.h"
-#include "TemporaryFolder.h"
+#include "RegistryValues.h"
+#include "UserFolders.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <filesystem>
 #include <iterator>
 
@@ -17,11 +16,8 @@ namespace zyfo {
 namespace {
 
 namespace fs = std::filesystem;
-using test::readFile;
 
-const std::string kSettingsKey = "SOFTWARE\\VENTRO\\ZYFO_1.0";
-const std::array<const char *, 4> kSomeSettings = {"TLO", "LINIA", "ONLINE_TIME",
-                                                   "ONLINE_DRAW_LAST"};
+const char *const kSomeSettings[] = {"TLO", "LINIA", "ONLINE_TIME", "ONLINE_DRAW_LAST"};
 
 BOOL write(CRegistryKey &key, const char *name, DWORD value)
 {
@@ -30,40 +26,30 @@ BOOL write(CRegistryKey &key, const char *name, DWORD value)
 
 TEST(SettingsFault, AFullDiskKeepsTheOldFileAndLeavesNothingBehind)
 {
-    const test::TemporaryFolder home("zyfo-settings-fault");
-    test::ScopedEnvironment environment;
-    environment.set("XDG_CONFIG_HOME", home.path().string());
-    const fs::path file = home.path() / "VENTRO" / "registry.reg";
-    {
-        CRegistryKey key;
-        ASSERT_TRUE(key.Create(HKEY_CURRENT_USER, kSettingsKey));
-        for (const char *name : kSomeSettings)
-            ASSERT_TRUE(write(key, name, 5));
-    }
-    const std::string old = readFile(file);
+    const test::UserFolders folders;
+    const fs::path folder = folders.configHome() / "VENTRO";
+    for (const char *name : kSomeSettings)
+        test::writeDword(name, 5);
+    const std::string old = test::readFile(folder / "registry.reg");
     ASSERT_FALSE(old.empty());
     // Only the store and its lock are in its folder: no temporary file was left behind.
-    const auto entries = [&] {
-        return std::distance(fs::directory_iterator(home.path() / "VENTRO"), {});
-    };
+    const auto entries = [&] { return std::distance(fs::directory_iterator(folder), {}); };
     const auto entriesBefore = entries();
     const int descriptors = openDescriptors();
+    CRegistryKey key;
+    ASSERT_TRUE(key.Open(HKEY_CURRENT_USER, test::kSettingsKey));
     {
-        CRegistryKey key;
-        ASSERT_TRUE(key.Open(HKEY_CURRENT_USER, kSettingsKey));
         const FileSizeLimit nearlyFull(old.size() / 2);
         for (const char *name : kSomeSettings) {
             EXPECT_FALSE(write(key, name, 9)) << name;
             EXPECT_EQ(key.GetLastError(), ERROR_ACCESS_DENIED);
         }
     }
-    EXPECT_EQ(readFile(file), old);
+    EXPECT_EQ(test::readFile(folder / "registry.reg"), old);
     EXPECT_EQ(entries(), entriesBefore);
     EXPECT_EQ(openDescriptors(), descriptors);
 
     // Every setting still reads as it was stored before the failures, and a write works again.
-    CRegistryKey key;
-    ASSERT_TRUE(key.Open(HKEY_CURRENT_USER, kSettingsKey));
     for (const char *name : kSomeSettings) {
         DWORD value = 0;
         EXPECT_TRUE(key.ReadDword(name, &value)) << name;

@@ -1,8 +1,7 @@
 // The "Zyfo" instance guard: a second process is refused while the first runs, and a first
 // process that is killed leaves no stale guard behind.
 #include "InstanceGuard.h"
-#include "ScopedEnvironment.h"
-#include "TemporaryFolder.h"
+#include "UserFolders.h"
 
 #include <gtest/gtest.h>
 
@@ -19,8 +18,6 @@ namespace fs = std::filesystem;
 class InstanceGuardTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { m_environment.set("XDG_RUNTIME_DIR", m_folder.string()); }
-
     // A child process that takes the guard, says so through a pipe and waits to be killed.
     pid_t startHolder()
     {
@@ -44,9 +41,7 @@ protected:
         return told ? child : -1;
     }
 
-    test::TemporaryFolder m_temporary{"zyfo-guard"};
-    const fs::path &m_folder = m_temporary.path();
-    test::ScopedEnvironment m_environment;
+    test::UserFolders m_folders;
 };
 
 TEST_F(InstanceGuardTest, ASecondProcessIsRefusedAndAKilledFirstLeavesNoStaleGuard)
@@ -61,7 +56,8 @@ TEST_F(InstanceGuardTest, ASecondProcessIsRefusedAndAKilledFirstLeavesNoStaleGua
     kill(first, SIGKILL);
     int status = 0;
     waitpid(first, &status, 0);
-    EXPECT_TRUE(fs::exists(m_folder / "Zyfo.lock")) << "the file stays, the lock does not";
+    EXPECT_TRUE(fs::exists(m_folders.runtimeDir() / "Zyfo.lock"))
+        << "the file stays, the lock does not";
 
     InstanceGuard next("Zyfo");
     EXPECT_TRUE(next.held()) << "the system released the killed process's lock";

@@ -2,8 +2,8 @@
 // survives a writer killed at any moment, deleted keys stay deleted.
 #include "CRegistryKey.h"
 #include "FileContents.h"
-#include "ScopedEnvironment.h"
-#include "TemporaryFolder.h"
+#include "RegistryValues.h"
+#include "UserFolders.h"
 
 #include <gtest/gtest.h>
 
@@ -17,36 +17,37 @@
 namespace zyfo {
 namespace {
 
-namespace fs = std::filesystem;
-
-const std::string settingsKey = "SOFTWARE\\VENTRO\\ZYFO_1.0";
+using test::kSettingsKey;
 
 class RegistryTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
+    void SetUp() override { ASSERT_TRUE(key.Create(HKEY_CURRENT_USER, kSettingsKey)); }
+
+    std::string storeText() const { return test::readFile(m_store); }
+
+    // The first value of `names` that does not read back as a DWORD, or "".
+    static std::string readAll(const std::vector<std::string> &names, std::vector<DWORD> &values)
     {
-        m_environment.set("XDG_CONFIG_HOME", m_temporary.path().string());
-        ASSERT_TRUE(key.Create(HKEY_CURRENT_USER, settingsKey));
+        CRegistryKey reader;
+        if (!reader.Open(HKEY_CURRENT_USER, kSettingsKey))
+            return "the key";
+        values.assign(names.size(), 0);
+        for (std::size_t i = 0; i < names.size(); ++i)
+            if (!reader.ReadDword(names[i], &values[i]))
+                return names[i];
+        return {};
     }
 
-    fs::path storeFile() const { return m_temporary.path() / "VENTRO" / "registry.reg"; }
-
-    std::string storeText() const { return test::readFile(storeFile()); }
-
-    void writeDword(CRegistryKey &to, const std::string &name, DWORD value)
-    {
-        ASSERT_TRUE(to.WriteValue(name, &value, REG_DWORD, sizeof value));
-    }
-
-    test::TemporaryFolder m_temporary{"zyfo-registry"};
-    test::ScopedEnvironment m_environment;
+    test::UserFolders m_folders;
+    const std::filesystem::path m_store = m_folders.configHome() / "VENTRO" / "registry.reg";
     CRegistryKey key;
 };
 
 TEST_F(RegistryTest, ValuesAreKeptAsReadableTextAndReadBackWithTheirSize)
 {
-    writeDword(key, "TEXT", 0xFFFFFF);
+    const DWORD text = 0xFFFFFF;
+    ASSERT_TRUE(key.WriteValue("TEXT", &text, REG_DWORD, sizeof text));
     const std::uint16_t shortValue = 0x0102;
     ASSERT_TRUE(key.WriteValue("SHORT", &shortValue, REG_DWORD, sizeof shortValue));
     EXPECT_NE(storeText().find("\"TEXT\"=dword:00ffffff\n"), std::string::npos) << storeText();
@@ -58,17 +59,17 @@ TEST_F(RegistryTest, ValuesAreKeptAsReadableTextAndReadBackWithTheirSize)
 
 TEST_F(RegistryTest, ADeletedKeyIsNotRecreatedByOpenOrWrites)
 {
-    writeDword(key, "LINIA", 3);
+    test::writeDword("LINIA", 3);
     // The person deletes the key while the program runs.
     std::string text = storeText();
     text.erase(text.find("[HKEY_CURRENT_USER\\SOFTWARE\\VENTRO\\ZYFO_1.0]"));
-    std::ofstream(storeFile(), std::ios::trunc) << text;
+    std::ofstream(m_store, std::ios::trunc) << text;
 
     DWORD value = 4;
     EXPECT_FALSE(key.WriteValue("LINIA", &value, REG_DWORD, 4));
     EXPECT_EQ(key.GetLastError(), ERROR_KEY_DELETED);
     CRegistryKey store;
-    EXPECT_FALSE(store.Open(HKEY_CURRENT_USER, settingsKey));
+    EXPECT_FALSE(store.Open(HKEY_CURRENT_USER, kSettingsKey));
     EXPECT_EQ(storeText().find("ZYFO_1.0"), std::string::npos) << "nothing recreated it";
 }
 
@@ -77,17 +78,18 @@ TEST_F(RegistryTest, AWriterKilledAtAnyMomentLeavesACompleteFile)
     std::vector<std::string> names;
     for (int i = 0; i < 12; ++i)
         names.push_back("VALUE" + std::to_string(i));
+    std::vector<DWORD> values;
     for (DWORD round = 1; round <= 6; ++round) {
         // Every value starts at this round's base; the writer then stores base + 1, base + 2,
         // ... into the values in their order, over and over.
         const DWORD base = round * 1000000;
         for (const std::string &name : names)
-            writeDword(key, name, base);
+            test::writeDword(name, base);
         pid_t child = fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
             CRegistryKey writer;
-            if (!writer.Open(HKEY_CURRENT_USER, settingsKey))
+            if (!writer.Open(HKEY_CURRENT_USER, kSettingsKey))
                 _exit(2);
             for (DWORD generation = base + 1;; ++generation)
                 for (const std::string &name : names)
@@ -101,16 +103,9 @@ TEST_F(RegistryTest, AWriterKilledAtAnyMomentLeavesACompleteFile)
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
         for (int look = 0;
              (look < 40 || changes < 3) && std::chrono::steady_clock::now() < deadline; ++look) {
-            CRegistryKey reader;
-            ASSERT_TRUE(reader.Open(HKEY_CURRENT_USER, settingsKey));
-            for (const std::string &name : names) {
-                DWORD value = 0;
-                ASSERT_TRUE(reader.ReadDword(name, &value)) << name << " in round " << round;
-                if (&name != &names.front())
-                    continue;
-                changes += value != first ? 1 : 0;
-                first = value;
-            }
+            ASSERT_EQ(readAll(names, values), "") << "in round " << round;
+            changes += values.front() != first ? 1 : 0;
+            first = values.front();
         }
         EXPECT_GE(changes, 3) << "the writer did not get under way in round " << round;
         kill(child, SIGKILL);
@@ -120,20 +115,13 @@ TEST_F(RegistryTest, AWriterKilledAtAnyMomentLeavesACompleteFile)
 
         // What was written before the kill is all there: the values written last in the
         // interrupted pass hold one generation, the rest the one before.
-        CRegistryKey after;
-        ASSERT_TRUE(after.Open(HKEY_CURRENT_USER, settingsKey));
-        DWORD previous = 0;
-        ASSERT_TRUE(after.ReadDword(names.front(), &previous));
-        const DWORD newest = previous;
-        EXPECT_GT(newest, base) << "the writer got some values written";
-        for (const std::string &name : names) {
-            DWORD value = 0;
-            ASSERT_TRUE(after.ReadDword(name, &value));
-            EXPECT_LE(value, previous) << name;
-            EXPECT_GE(value + 1, newest) << name;
-            previous = value;
+        ASSERT_EQ(readAll(names, values), "");
+        EXPECT_GT(values.front(), base) << "the writer got some values written";
+        for (std::size_t i = 1; i < names.size(); ++i) {
+            EXPECT_LE(values[i], values[i - 1]) << names[i];
+            EXPECT_GE(values[i] + 1, values.front()) << names[i];
         }
-        writeDword(after, "MARKER", round); // the store stays writable after the crash
+        EXPECT_TRUE(key.WriteValue("MARKER", &round, REG_DWORD, sizeof round)); // still writable
     }
 }
 
