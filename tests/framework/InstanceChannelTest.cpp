@@ -42,27 +42,21 @@ protected:
 
 TEST_F(InstanceChannelTest, MessagesArriveWholeAlsoWhereADeadCopyLeftAFile)
 {
-    enum class Left
-    {
-        Nothing,
-        DeadSocket,
-        PlainFile
-    };
     const struct
     {
-        Left left;
+        std::string left;
         std::string message;
     } cases[] = {
-        {Left::Nothing, "/home/ola/pomiary/stacja.zyd"},
-        {Left::DeadSocket, "/tmp/z nową linią\ni spacją.zyd"},
-        {Left::PlainFile, std::string(InstanceChannel::kMaxMessage, 'x')},
+        {"nothing", "/home/ola/pomiary/stacja.zyd"},
+        {"a dead socket", "/tmp/z nową linią\ni spacją.zyd"},
+        {"a plain file", std::string(InstanceChannel::kMaxMessage, 'x')},
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(static_cast<int>(c.left));
+        SCOPED_TRACE(c.left);
         m_received.clear();
-        if (c.left == Left::DeadSocket)
+        if (c.left == "a dead socket")
             test::RawLocalSocket(m_socket, false);
-        if (c.left == Left::PlainFile)
+        if (c.left == "a plain file")
             std::ofstream(m_socket) << "left over";
         {
             InstanceChannel channel(m_socket, m_receive);

@@ -165,18 +165,16 @@ TEST(LineRasterTest, SingleLinesOfEveryFamilyAndPlaceMatchThePainterAtWidths0To1
         for (const Placement &placement : kPlacements) {
             for (int width = 0; width <= 12; ++width) {
                 // Lines of many colours over each other: the last one drawn shows.
-                std::vector<Line> lines;
+                Line line;
                 for (int i = 0; i < 60; ++i) {
                     const CPoint d = family.extent(random);
                     const CPoint from = placement.start(random, d, kImageWidth, kImageHeight);
-                    const Line line{from, {from.x + d.x, from.y + d.y}};
+                    line = {from, {from.x + d.x, from.y + d.y}};
                     const COLORREF color = anyColor(random);
-                    lines.push_back(line);
                     images.draw([&](CDC &dc) { drawLine(dc, width, color, line); });
                 }
-                const std::string difference = images.difference();
-                ASSERT_EQ(difference, "") << family.name << " lines " << placement.name
-                                          << ", width " << width << ", last " << lines.back();
+                ASSERT_EQ(images.difference(), "") << family.name << " lines " << placement.name
+                                                   << ", width " << width << ", last " << line;
             }
         }
     }
@@ -221,20 +219,16 @@ TEST(LineRasterTest, PolyPolylineBatchesOfMixedLinesAndColoursMatchThePainter)
 {
     ensureApplication();
     Random random(77);
-    struct Case
+    const struct
     {
-        int widthLow;
-        int widthHigh;
-        int polylines;
-        int pointsEach;
-    };
-    const Case cases[] = {
+        int widthLow, widthHigh, polylines, pointsEach;
+    } cases[] = {
         {0, 1, 40, 30},   // one-pixel pens
         {2, 4, 200, 2},   // many separate lines, as merged columns come
         {2, 12, 30, 60},  // long chains of every kind of line
         {13, 24, 10, 20}, // pens wider than the shapes kept
     };
-    for (const Case &c : cases) {
+    for (const auto &c : cases) {
         Pair images(400, 300);
         for (int batch = 0; batch < 12; ++batch) {
             std::vector<CPoint> points;

@@ -145,12 +145,11 @@ std::vector<QRect> textBoxes(CChartCtrl &chart)
     CRecordingDC dc;
     chart.RenderAsShown(dc, {0, 0, 640, 400});
     std::vector<QRect> boxes;
-    std::vector<Primitive> texts = dc.primitives(Primitive::Kind::Text);
     for (const Primitive &laidOut : dc.primitives(Primitive::Kind::DrawText))
         boxes.push_back(
             QRect(laidOut.rect.left, laidOut.rect.top, laidOut.rect.Width(), laidOut.rect.Height())
                 .adjusted(-2, -2, 2, 2));
-    for (const Primitive &text : texts) {
+    for (const Primitive &text : dc.primitives(Primitive::Kind::Text)) {
         const CSize extent = text.extent;
         // Turned a quarter, the cell grows upwards from its start.
         const QRect box = text.font.lfEscapement == 900

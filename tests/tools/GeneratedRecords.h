@@ -23,19 +23,14 @@ inline std::vector<DecodedRecord> decodeRecords(const std::string &stored)
     for (char &c : decoded)
         c = static_cast<char>(negateByte(static_cast<std::uint8_t>(c)));
     std::vector<DecodedRecord> records;
-    std::size_t start = 0;
-    while (start < decoded.size()) {
-        const std::size_t at = decoded.find('@', start);
-        if (at == std::string::npos || at + 2 >= decoded.size())
-            break;
-        DecodedRecord record;
-        record.body = decoded.substr(start, at - start);
-        const auto *bytes = reinterpret_cast<const std::uint8_t *>(record.body.data());
-        record.checkPasses =
-            checkBytesMatch({bytes, record.body.size()}, static_cast<std::uint8_t>(decoded[at + 1]),
-                            static_cast<std::uint8_t>(decoded[at + 2]));
-        records.push_back(record);
-        start = at + 3;
+    for (std::size_t start = 0, at;
+         (at = decoded.find('@', start)) != std::string::npos && at + 2 < decoded.size();
+         start = at + 3) {
+        const std::string body = decoded.substr(start, at - start);
+        const auto *bytes = reinterpret_cast<const std::uint8_t *>(body.data());
+        records.push_back(
+            {body, checkBytesMatch({bytes, body.size()}, static_cast<std::uint8_t>(decoded[at + 1]),
+                                   static_cast<std::uint8_t>(decoded[at + 2]))});
     }
     return records;
 }

@@ -16,29 +16,31 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// A pseudo-terminal whose far side the test reads; raw, so "\n" arrives as written.
-class PseudoTerminal
+// A raw pseudo-terminal ("\n" arrives as written) whose far side the test reads, and a clock the
+// test moves.
+class TerminalProgressTest : public testing::Test
 {
-public:
-    PseudoTerminal()
+protected:
+    void SetUp() override
     {
         m_master = ::posix_openpt(O_RDWR | O_NOCTTY);
-        if (m_master < 0 || ::grantpt(m_master) != 0 || ::unlockpt(m_master) != 0)
-            return;
-        m_slave = ::open(::ptsname(m_master), O_RDWR | O_NOCTTY);
+        ASSERT_GE(m_master, 0);
+        ASSERT_EQ(::grantpt(m_master) | ::unlockpt(m_master), 0);
+        terminal = ::open(::ptsname(m_master), O_RDWR | O_NOCTTY);
+        ASSERT_GE(terminal, 0);
         termios raw{};
-        ::tcgetattr(m_slave, &raw);
+        ::tcgetattr(terminal, &raw);
         ::cfmakeraw(&raw);
-        ::tcsetattr(m_slave, TCSANOW, &raw);
+        ::tcsetattr(terminal, TCSANOW, &raw);
         ::fcntl(m_master, F_SETFL, O_NONBLOCK);
     }
-    ~PseudoTerminal()
+    void TearDown() override
     {
-        ::close(m_slave);
+        ::close(terminal);
         ::close(m_master);
     }
-    int terminal() const { return m_slave; }
-    // What was written since the last call.
+
+    // What was written to the terminal since the last call.
     std::string output() const
     {
         std::string text;
@@ -47,62 +49,49 @@ public:
             text.append(buffer, static_cast<std::size_t>(n));
         return text;
     }
-
-private:
-    int m_master = -1;
-    int m_slave = -1;
-};
-
-class TerminalProgressTest : public testing::Test
-{
-protected:
     TerminalProgress::Clock clock()
     {
         return [this] { return m_now; };
     }
-    void advance(std::chrono::milliseconds step) { m_now += step; }
+    // Moves the clock on by `step`, reports `done` of `total` and returns what then appeared.
+    std::string updateAfter(TerminalProgress &progress, std::chrono::milliseconds step,
+                            std::int64_t done, std::int64_t total = 100)
+    {
+        m_now += step;
+        progress.update(done, total);
+        return output();
+    }
 
-    PseudoTerminal pty;
+    int terminal = -1;
 
 private:
+    int m_master = -1;
     std::chrono::steady_clock::time_point m_now{};
 };
 
 TEST_F(TerminalProgressTest, ALongWorkShowsItsLineAfterASecondRedrawnAtMostTenTimesASecond)
 {
-    ASSERT_GE(pty.terminal(), 0);
-    TerminalProgress progress(pty.terminal(), "zyfo-export: reading a.zyd", clock());
+    TerminalProgress progress(terminal, "zyfo-export: reading a.zyd", clock());
     ASSERT_TRUE(progress.active());
-    advance(999ms);
-    progress.update(10, 100);
-    EXPECT_EQ(pty.output(), "");
-    advance(1ms);
-    progress.update(25, 100);
-    EXPECT_EQ(pty.output(), "\rzyfo-export: reading a.zyd: 25%");
-    advance(50ms);
-    progress.update(30, 100);
-    EXPECT_EQ(pty.output(), "");
-    advance(50ms);
-    progress.update(30, 100);
-    EXPECT_EQ(pty.output(), "\rzyfo-export: reading a.zyd: 30%");
+    EXPECT_EQ(updateAfter(progress, 999ms, 10), "");
+    EXPECT_EQ(updateAfter(progress, 1ms, 25), "\rzyfo-export: reading a.zyd: 25%");
+    EXPECT_EQ(updateAfter(progress, 50ms, 30), "");
+    EXPECT_EQ(updateAfter(progress, 50ms, 30), "\rzyfo-export: reading a.zyd: 30%");
     // The end is shown at once, then the line ends; nothing follows.
-    advance(1ms);
-    progress.update(100, 100);
+    EXPECT_EQ(updateAfter(progress, 1ms, 100), "\rzyfo-export: reading a.zyd: 100%");
     progress.finish();
-    advance(1s);
-    progress.update(100, 100);
+    EXPECT_EQ(updateAfter(progress, 1s, 100), "\n");
     progress.finish();
-    EXPECT_EQ(pty.output(), "\rzyfo-export: reading a.zyd: 100%\n");
+    EXPECT_EQ(output(), "");
 }
 
 TEST_F(TerminalProgressTest, AShortWorkOrAnOutputThatIsNoTerminalShowsNothing)
 {
     {
-        TerminalProgress progress(pty.terminal(), "quick", clock());
-        advance(900ms);
-        progress.update(100, 100);
+        TerminalProgress progress(terminal, "quick", clock());
+        EXPECT_EQ(updateAfter(progress, 900ms, 100), "");
     }
-    EXPECT_EQ(pty.output(), "");
+    EXPECT_EQ(output(), "");
 
     int pipeEnds[2];
     ASSERT_EQ(::pipe(pipeEnds), 0);
@@ -110,8 +99,7 @@ TEST_F(TerminalProgressTest, AShortWorkOrAnOutputThatIsNoTerminalShowsNothing)
     {
         TerminalProgress progress(pipeEnds[1], "piped", clock());
         EXPECT_FALSE(progress.active());
-        advance(5s);
-        progress.update(50, 100);
+        updateAfter(progress, 5s, 50);
     }
     char byte;
     EXPECT_EQ(::read(pipeEnds[0], &byte, 1), -1);
@@ -122,11 +110,10 @@ TEST_F(TerminalProgressTest, AShortWorkOrAnOutputThatIsNoTerminalShowsNothing)
 TEST_F(TerminalProgressTest, AWorkThatStopsPartWayEndsItsLineWhereItStood)
 {
     {
-        TerminalProgress progress(pty.terminal(), "writing r.txt", clock());
-        advance(2s);
-        progress.update(7, 70);
+        TerminalProgress progress(terminal, "writing r.txt", clock());
+        EXPECT_EQ(updateAfter(progress, 2s, 7, 70), "\rwriting r.txt: 10%");
     }
-    EXPECT_EQ(pty.output(), "\rwriting r.txt: 10%\n");
+    EXPECT_EQ(output(), "\n");
 }
 
 } // namespace
