@@ -10,7 +10,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <memory>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace zyfo {
@@ -18,6 +21,16 @@ namespace zyfo {
 namespace {
 
 constexpr int defaultCellHeight = 16;
+
+// Lets the advances be looked up by a string_view without making a string.
+struct TextHash
+{
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const
+    {
+        return std::hash<std::string_view>{}(text);
+    }
+};
 constexpr int referenceEm = 2048;
 
 QString familyFor(const std::string &face)
@@ -61,9 +74,12 @@ struct FontResolver::Resolved
     LOGFONT description;
     QFont font;
     QFontMetrics metrics;
+    // Advances of the texts measured with this font. A chart measures the same few hundred
+    // labels on every redraw, and measuring shapes the text anew each time.
+    std::unordered_map<std::string, int, TextHash, std::equal_to<>> advances;
 };
 
-const FontResolver::Resolved &FontResolver::resolve(const LOGFONT &font)
+FontResolver::Resolved &FontResolver::resolve(const LOGFONT &font)
 {
     // Used on the GUI thread only, like every font of Qt's; kept to the end of the process, as
     // fonts must not outlive the application object they belong to.
@@ -79,7 +95,8 @@ const FontResolver::Resolved &FontResolver::resolve(const LOGFONT &font)
     QFont made = makeFont(font);
     if (kept.size() == kKept)
         kept.pop_back();
-    kept.insert(kept.begin(), std::make_unique<Resolved>(Resolved{font, made, QFontMetrics(made)}));
+    kept.insert(kept.begin(),
+                std::make_unique<Resolved>(Resolved{font, made, QFontMetrics(made), {}}));
     return *kept.front();
 }
 
@@ -105,10 +122,19 @@ QFont FontResolver::makeFont(const LOGFONT &font)
 
 TextMetrics FontResolver::measure(const LOGFONT &font, std::string_view text)
 {
-    const QFontMetrics &metrics = resolve(font).metrics;
-    QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    return {{metrics.horizontalAdvance(string), metrics.ascent() + metrics.descent()},
-            metrics.ascent()};
+    constexpr std::size_t kMostAdvances = 4096;
+    Resolved &resolved = resolve(font);
+    const QFontMetrics &metrics = resolved.metrics;
+    auto found = resolved.advances.find(text);
+    if (found == resolved.advances.end()) {
+        // Kept bounded: texts that change on every redraw (times, means) would pile up.
+        if (resolved.advances.size() == kMostAdvances)
+            resolved.advances.clear();
+        const QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+        found =
+            resolved.advances.emplace(std::string(text), metrics.horizontalAdvance(string)).first;
+    }
+    return {{found->second, metrics.ascent() + metrics.descent()}, metrics.ascent()};
 }
 
 } // namespace zyfo

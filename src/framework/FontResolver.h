@@ -32,7 +32,7 @@ public:
 
 private:
     struct Resolved;
-    static const Resolved &resolve(const LOGFONT &font);
+    static Resolved &resolve(const LOGFONT &font);
     static QFont makeFont(const LOGFONT &font);
 };
 

@@ -81,34 +81,31 @@ void StaticWidget::mouseMoveEvent(QMouseEvent *event)
     owner->OnMouseMove(buttonFlags(event->buttons()), clientPoint(event->position()));
 }
 
-void StaticWidget::mousePressEvent(QMouseEvent *event)
+bool StaticWidget::forwardLeftButton(const QMouseEvent *event, void (CWnd::*handler)(UINT, CPoint))
 {
     CWnd *owner = WindowLink::windowOf(this);
-    if (owner == nullptr || event->button() != Qt::LeftButton) {
+    if (owner == nullptr || event->button() != Qt::LeftButton)
+        return false;
+    (owner->*handler)(buttonFlags(event->buttons()), clientPoint(event->position()));
+    return true;
+}
+
+void StaticWidget::mousePressEvent(QMouseEvent *event)
+{
+    if (!forwardLeftButton(event, &CWnd::OnLButtonDown))
         QLabel::mousePressEvent(event);
-        return;
-    }
-    owner->OnLButtonDown(buttonFlags(event->buttons()), clientPoint(event->position()));
 }
 
 void StaticWidget::mouseReleaseEvent(QMouseEvent *event)
 {
-    CWnd *owner = WindowLink::windowOf(this);
-    if (owner == nullptr || event->button() != Qt::LeftButton) {
+    if (!forwardLeftButton(event, &CWnd::OnLButtonUp))
         QLabel::mouseReleaseEvent(event);
-        return;
-    }
-    owner->OnLButtonUp(buttonFlags(event->buttons()), clientPoint(event->position()));
 }
 
 void StaticWidget::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    CWnd *owner = WindowLink::windowOf(this);
-    if (owner == nullptr || event->button() != Qt::LeftButton) {
+    if (!forwardLeftButton(event, &CWnd::OnLButtonDblClk))
         QLabel::mouseDoubleClickEvent(event);
-        return;
-    }
-    owner->OnLButtonDblClk(buttonFlags(event->buttons()), clientPoint(event->position()));
 }
 
 void StaticWidget::wheelEvent(QWheelEvent *event)

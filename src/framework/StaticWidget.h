@@ -8,6 +8,8 @@
 
 namespace zyfo {
 
+class CWnd;
+
 // When the CWnd bound to it has a WM_PAINT handler, that handler paints it instead. Mouse, wheel
 // and key events go to the bound CWnd's input handlers.
 class StaticWidget : public QLabel
@@ -30,6 +32,9 @@ private:
     void scalePicture();
     // The event's point in client coordinates (inside the frame) and its button flags.
     CPoint clientPoint(QPointF position) const;
+    // Hands a left-button event to the bound window's `handler`; false, handing nothing, for
+    // another button or without a bound window.
+    bool forwardLeftButton(const QMouseEvent *event, void (CWnd::*handler)(UINT, CPoint));
     static UINT buttonFlags(Qt::MouseButtons buttons);
 
     QPixmap m_picture;
