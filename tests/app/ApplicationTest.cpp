@@ -58,27 +58,28 @@ TEST(Application, ASecondInstanceEndsSilentlyWithoutTouchingTheSettings)
     EXPECT_FALSE(std::filesystem::exists(RegistryStore::forCurrentUser().file()));
 }
 
-TEST(Application, AllTwelveSettingsAreStoredAtExitOnACleanAccount)
+// On a clean account the settings are made by loading and stored at exit; a key deleted while
+// the program runs stays deleted.
+TEST(Application, AllTwelveSettingsAreStoredAtExitButAKeyDeletedWhileRunningIsNotRecreated)
 {
     test::UserFolders folders;
-    CViewerApp app;
-    EXPECT_TRUE(runProgram(
-        app, [](CMainDlg &window) { EXPECT_TRUE(test::chooseMenuItem(window, "Zakończ")); }));
-    const std::uint32_t defaults[] = {0x000000, 0xFFFFFF, 2, 0, 1, 0, 1, 0, 0, 5, 0, 100};
-    for (std::size_t i = 0; i < std::size(test::kSettingNames); ++i)
-        EXPECT_EQ(test::storedDword(test::kSettingNames[i]), defaults[i]) << test::kSettingNames[i];
-}
-
-TEST(Application, AKeyDeletedWhileRunningIsNotRecreated)
-{
-    test::UserFolders folders;
-    CViewerApp app;
     const std::filesystem::path registry = RegistryStore::forCurrentUser().file();
-    EXPECT_TRUE(runProgram(app, [&](CMainDlg &window) {
-        EXPECT_TRUE(std::filesystem::exists(registry)); // made by loading
-        std::filesystem::remove(registry);
-        EXPECT_TRUE(test::chooseMenuItem(window, "Zakończ"));
-    }));
+    for (const bool deleted : {false, true}) {
+        SCOPED_TRACE(deleted);
+        CViewerApp app;
+        EXPECT_TRUE(runProgram(app, [&](CMainDlg &window) {
+            EXPECT_TRUE(std::filesystem::exists(registry)); // made by loading
+            if (deleted)
+                std::filesystem::remove(registry);
+            EXPECT_TRUE(test::chooseMenuItem(window, "Zakończ"));
+        }));
+        if (deleted)
+            break;
+        const std::uint32_t defaults[] = {0x000000, 0xFFFFFF, 2, 0, 1, 0, 1, 0, 0, 5, 0, 100};
+        for (std::size_t i = 0; i < std::size(test::kSettingNames); ++i)
+            EXPECT_EQ(test::storedDword(test::kSettingNames[i]), defaults[i])
+                << test::kSettingNames[i];
+    }
     EXPECT_FALSE(std::filesystem::exists(registry));
 }
 
