@@ -58,27 +58,28 @@ TEST(Application, ASecondInstanceEndsSilentlyWithoutTouchingTheSettings)
     EXPECT_FALSE(std::filesystem::exists(RegistryStore::forCurrentUser().file()));
 }
 
-TEST(Application, AllTwelveSettingsAreStoredAtExitOnACleanAccount)
+// On a clean account the settings are made by loading and stored at exit; a key deleted while
+// the program runs stays deleted.
+TEST(Application, AllTwelveSettingsAreStoredAtExitButAKeyDeletedWhileRunningIsNotRecreated)
 {
     test::UserFolders folders;
-    CViewerApp app;
-    EXPECT_TRUE(runProgram(
-        app, [](CMainDlg &window) { EXPECT_TRUE(test::chooseMenuItem(window, "Zakończ")); }));
-    const std::uint32_t defaults[] = {0x000000, 0xFFFFFF, 2, 0, 1, 0, 1, 0, 0, 5, 0, 100};
-    for (std::size_t i = 0; i < std::size(test::kSettingNames); ++i)
-        EXPECT_EQ(test::storedDword(test::kSettingNames[i]), defaults[i]) << test::kSettingNames[i];
-}
-
-TEST(Application, AKeyDeletedWhileRunningIsNotRecreated)
-{
-    test::UserFolders folders;
-    CViewerApp app;
     const std::filesystem::path registry = RegistryStore::forCurrentUser().file();
-    EXPECT_TRUE(runProgram(app, [&](CMainDlg &window) {
-        EXPECT_TRUE(std::filesystem::exists(registry)); // made by loading
-        std::filesystem::remove(registry);
-        EXPECT_TRUE(test::chooseMenuItem(window, "Zakończ"));
-    }));
+    for (const bool deleted : {false, true}) {
+        SCOPED_TRACE(deleted);
+        CViewerApp app;
+        EXPECT_TRUE(runProgram(app, [&](CMainDlg &window) {
+            EXPECT_TRUE(std::filesystem::exists(registry)); // made by loading
+            if (deleted)
+                std::filesystem::remove(registry);
+            EXPECT_TRUE(test::chooseMenuItem(window, "Zakończ"));
+        }));
+        if (deleted)
+            break;
+        const std::uint32_t defaults[] = {0x000000, 0xFFFFFF, 2, 0, 1, 0, 1, 0, 0, 5, 0, 100};
+        for (std::size_t i = 0; i < std::size(test::kSettingNames); ++i)
+            EXPECT_EQ(test::storedDword(test::kSettingNames[i]), defaults[i])
+                << test::kSettingNames[i];
+    }
     EXPECT_FALSE(std::filesystem::exists(registry));
 }
 
@@ -93,17 +94,12 @@ std::filesystem::path generatedFile(const test::UserFolders &folders, const std:
     return path;
 }
 
-// The data files (.zyd) the process holds open: the one its window shows.
-std::vector<std::filesystem::path> openDataFiles(pid_t pid)
-{
-    std::vector<std::filesystem::path> files = test::openFiles(pid);
-    std::erase_if(files, [](const auto &file) { return file.extension() != ".zyd"; });
-    return files;
-}
-
+// Whether the data file (.zyd) the process holds open, the one its window shows, is `file` alone.
 bool showsOnly(const test::ToolProcess &program, const std::filesystem::path &file)
 {
-    return openDataFiles(program.pid()) == std::vector<std::filesystem::path>{file};
+    std::vector<std::filesystem::path> files = test::openFiles(program.pid());
+    std::erase_if(files, [](const auto &open) { return open.extension() != ".zyd"; });
+    return files == std::vector<std::filesystem::path>{file};
 }
 
 TEST(Application, AFileArgumentOpensAfterTheSplashOrSaysItIsInvalid)
@@ -158,28 +154,28 @@ TEST(Application, AFileArgumentOpensAfterTheSplashOrSaysItIsInvalid)
 
 TEST(Application, ASecondStartHandsItsFileToTheRunningCopyAndTheLastOneWins)
 {
-    const std::vector<std::vector<std::string>> handedOver = {{"a.zyd"}, {"a.zyd", "b.zyd"}};
     ensureApplication();
-    for (const auto &names : handedOver) {
-        SCOPED_TRACE(names.size());
-        test::UserFolders folders;
-        test::ToolProcess first(ZYFO_PATH, {});
-        // Once it listens, the first copy surely holds the lock.
-        ASSERT_TRUE(
-            test::waitFor([] { return test::isListening(InstanceGuard::socketFile("Zyfo")); }));
-        for (const std::string &name : names) {
-            const std::filesystem::path path = generatedFile(folders, name, 10);
-            const test::ToolOutput second = test::runTool(ZYFO_PATH, {path.string()});
-            EXPECT_EQ(second.exitCode, 0);
-            EXPECT_EQ(second.out + second.err, "");
-        }
-        EXPECT_TRUE(test::waitFor([&] { return showsOnly(first, folders.root() / names.back()); }));
-        // Without a file the second start still ends silently and the first keeps its file.
-        const test::ToolOutput plain = test::runTool(ZYFO_PATH, {});
-        EXPECT_EQ(plain.exitCode, 0);
-        EXPECT_EQ(plain.out + plain.err, "");
-        EXPECT_TRUE(showsOnly(first, folders.root() / names.back()));
-    }
+    test::UserFolders folders;
+    test::ToolProcess first(ZYFO_PATH, {});
+    // Once it listens, the first copy surely holds the lock.
+    ASSERT_TRUE(test::waitFor([] { return test::isListening(InstanceGuard::socketFile("Zyfo")); }));
+    // Each second start ends silently, with or without a file.
+    const auto start = [&](const std::vector<std::string> &arguments) {
+        const test::ToolOutput second = test::runTool(ZYFO_PATH, arguments);
+        EXPECT_EQ(second.exitCode, 0);
+        EXPECT_EQ(second.out + second.err, "");
+    };
+    for (const char *name : {"a.zyd", "b.zyd", "c.zyd"})
+        generatedFile(folders, name, 10);
+    start({(folders.root() / "a.zyd").string()});
+    EXPECT_TRUE(test::waitFor([&] { return showsOnly(first, folders.root() / "a.zyd"); }));
+    // Two handed over at once: the last one is shown.
+    start({(folders.root() / "b.zyd").string()});
+    start({(folders.root() / "c.zyd").string()});
+    EXPECT_TRUE(test::waitFor([&] { return showsOnly(first, folders.root() / "c.zyd"); }));
+    // Without a file the first copy keeps its file.
+    start({});
+    EXPECT_TRUE(showsOnly(first, folders.root() / "c.zyd"));
 }
 
 TEST(Application, AKilledCopysSocketDoesNotStopTheNextStartNorItsHandOvers)

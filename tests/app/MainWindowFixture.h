@@ -12,7 +12,6 @@
 #include "UserFolders.h"
 #include "WindowTestSupport.h"
 
-#include <QDateTimeEdit>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -57,16 +56,6 @@ protected:
         for (int row = first; row < first + count; ++row)
             out << record(stampAt(row * minutes / 60, row * minutes % 60), weatherEntries(row));
         return path.string();
-    }
-
-    // Focuses a picker with `section` current, as a click into that part of it would.
-    QDateTimeEdit *pickerAt(int id, QDateTimeEdit::Section section)
-    {
-        focus(window, id);
-        auto *picker = qobject_cast<QDateTimeEdit *>(widgetOf(window, id));
-        if (picker != nullptr)
-            picker->setCurrentSection(section);
-        return picker;
     }
 
     void runMenu(const QString &text)

@@ -17,14 +17,21 @@ constexpr int kHumidityItem = 1;
 constexpr int kDewPointItem = 2;
 constexpr int kBinaryItem = 3;
 
-TEST_F(MainWindowTest, ControlsAreDisabledUntilAFileIsOpenedWhoseNameIsInTheTitle)
+// A file of one row leaves the controls disabled until a re-read brings a second row.
+TEST_F(MainWindowTest, ControlsAreDisabledUntilAFileHasTwoRowsAndItsNameIsInTheTitle)
 {
     EXPECT_EQ(title(), "VENTRO ZYFO");
     for (int id : kDataControls)
         EXPECT_FALSE(enabled(id)) << id;
-    const std::string path = writeRecords("station.zyd", 0, 30);
+    const std::string path = writeRecords("station.zyd", 0, 1);
     open(path);
     EXPECT_EQ(title(), "VENTRO ZYFO - " + path);
+    // Turning live update on re-reads at once.
+    window.setLiveUpdate({5, 1, 100, 0});
+    for (int id : kDataControls)
+        EXPECT_FALSE(enabled(id)) << id;
+    writeRecords("station.zyd", 1, 1, true);
+    window.setLiveUpdate({5, 1, 100, 0});
     for (int id : kDataControls)
         EXPECT_TRUE(enabled(id)) << id;
 }

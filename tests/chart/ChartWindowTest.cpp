@@ -12,22 +12,16 @@
 namespace zyfo::test {
 namespace {
 
+// A dialog of 300 x 200 units filled by the chart, control 1000.
 DialogTemplate chartTemplate()
 {
-    DialogItem frame;
-    frame.id = 1000;
-    frame.controlClass = ControlClass::Static;
-    frame.cx = 300;
-    frame.cy = 200;
-    DialogTemplate result;
-    result.id = 102;
-    result.style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-    result.caption = "Wykres";
-    result.fontFace = "MS Sans Serif";
-    result.cx = 300;
-    result.cy = 200;
-    result.items = {frame};
-    return result;
+    return {.id = 102,
+            .style = WS_POPUP | WS_CAPTION | WS_SYSMENU,
+            .caption = "Wykres",
+            .fontFace = "MS Sans Serif",
+            .cx = 300,
+            .cy = 200,
+            .items = {DialogItem(1000, ControlClass::Static, "", 0, 0, 300, 200)}};
 }
 
 class ChartDialog : public CDialog

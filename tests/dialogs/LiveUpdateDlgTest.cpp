@@ -29,45 +29,33 @@ protected:
     CLiveUpdateDlg dialog;
 };
 
-TEST_F(LiveUpdateDlgTest, EditsAreKeptWithinTheirLimitsOnLeaving)
+// An edit is validated when it loses the focus: to another control, or to the dialog itself on
+// Enter and Escape, which never end the dialog.
+TEST_F(LiveUpdateDlgTest, EditsAreKeptWithinTheirLimitsOnLeavingAndEnterAndEscapeNeverEndIt)
 {
     struct Case
     {
         int id;
         const char *typed;
         const char *shown;
+        Qt::Key key; // none: the focus moves to the other edit
     };
-    const Case cases[] = {{IDC_LIVE_PERIOD, "1", "2"},
-                          {IDC_LIVE_PERIOD, "20000", "10000"},
-                          {IDC_LIVE_PERIOD, "", "2"},
-                          {IDC_LIVE_LAST_COUNT, "3", "5"},
-                          {IDC_LIVE_LAST_COUNT, "99999", "50000"}};
+    const Case cases[] = {{IDC_LIVE_PERIOD, "1", "2", Qt::Key_unknown},
+                          {IDC_LIVE_PERIOD, "20000", "10000", Qt::Key_unknown},
+                          {IDC_LIVE_PERIOD, "", "2", Qt::Key_unknown},
+                          {IDC_LIVE_LAST_COUNT, "3", "5", Qt::Key_unknown},
+                          {IDC_LIVE_LAST_COUNT, "99999", "50000", Qt::Key_unknown},
+                          {IDC_LIVE_PERIOD, "1", "2", Qt::Key_Return},
+                          {IDC_LIVE_LAST_COUNT, "3", "5", Qt::Key_Escape}};
     runModal(dialog, [&] {
         for (const Case &c : cases) {
             typeInto(dialog, c.id, c.typed);
-            test::focus(dialog, c.id == IDC_LIVE_PERIOD ? IDC_LIVE_LAST_COUNT : IDC_LIVE_PERIOD);
-            EXPECT_EQ(textOf(dialog, c.id), c.shown) << c.typed;
-        }
-        click(dialog, IDC_LIVE_CANCEL);
-    });
-}
-
-TEST_F(LiveUpdateDlgTest, EnterAndEscapeValidateTheEditAndNeverEndTheDialog)
-{
-    struct Case
-    {
-        int id;
-        Qt::Key key;
-        const char *typed;
-        const char *shown;
-    };
-    const Case cases[] = {{IDC_LIVE_PERIOD, Qt::Key_Return, "1", "2"},
-                          {IDC_LIVE_LAST_COUNT, Qt::Key_Escape, "3", "5"}};
-    runModal(dialog, [&] {
-        for (const Case &c : cases) {
-            typeInto(dialog, c.id, c.typed);
-            QTest::keyClick(test::widgetOf(dialog, c.id), c.key);
-            EXPECT_EQ(textOf(dialog, c.id), c.shown) << c.typed;
+            if (c.key == Qt::Key_unknown)
+                test::focus(dialog,
+                            c.id == IDC_LIVE_PERIOD ? IDC_LIVE_LAST_COUNT : IDC_LIVE_PERIOD);
+            else
+                QTest::keyClick(test::widgetOf(dialog, c.id), c.key);
+            EXPECT_EQ(textOf(dialog, c.id), c.shown) << c.typed << " " << c.key;
             EXPECT_TRUE(dialog.IsWindowVisible());
         }
         click(dialog, IDC_LIVE_CANCEL);
@@ -83,16 +71,13 @@ TEST_F(LiveUpdateDlgTest, UpdatesOffGreyTheRestAndOnAgainBringBackTheLastGroupOn
         SCOPED_TRACE(lastOn);
         dialog.m_lastOn = lastOn;
         runModal(dialog, [&] {
-            click(dialog, IDC_LIVE_UPDATE);
-            for (const int id : periodGroup)
-                EXPECT_FALSE(isEnabled(dialog, id)) << id;
-            for (const int id : lastGroup)
-                EXPECT_FALSE(isEnabled(dialog, id)) << id;
-            click(dialog, IDC_LIVE_UPDATE);
-            for (const int id : periodGroup)
-                EXPECT_TRUE(isEnabled(dialog, id)) << id;
-            for (const int id : lastGroup)
-                EXPECT_EQ(isEnabled(dialog, id), lastOn == 1) << id;
+            for (const bool on : {false, true}) {
+                click(dialog, IDC_LIVE_UPDATE);
+                for (const int id : periodGroup)
+                    EXPECT_EQ(isEnabled(dialog, id), on) << id;
+                for (const int id : lastGroup)
+                    EXPECT_EQ(isEnabled(dialog, id), on && lastOn == 1) << id;
+            }
             click(dialog, IDC_LIVE_CANCEL);
         });
     }

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <unistd.h>
+#include <utility>
 
 namespace zyfo {
 namespace {
@@ -20,26 +21,17 @@ CRecordingDC::DeviceCaps printerCaps(int dpiX, int dpiY)
     return {4800, 6600, dpiX, dpiY, 100, 130};
 }
 
-TEST(PrintLayout, ScaleAndPageRectangleFollowThePrinterOverTheScreenAndScaleIsNeverZero)
+// Printers finer than the screen are checked by the print job below; an unknown screen and a
+// printer coarser than the screen print at scale 1: chart left px + 10, top py + 50, right
+// HORZRES - 10 - px, bottom VERTRES - 10 - 2 py with offsets px 100, py 130.
+TEST(PrintLayout, AnUnknownScreenOrACoarserPrinterPrintsAtScaleOne)
 {
-    struct Case
-    {
-        int dpiX, dpiY, screenDpi, sx, sy;
-        CRect chart;
-    };
-    // Chart: left px/sx + 10sy, top py/sy + 50sy, right HORZRES - 10sy - px/sx, bottom
-    // VERTRES - 10sy - 2py/sy; offsets px 100, py 130.
-    const Case cases[] = {
-        {600, 600, 96, 6, 6, {76, 321, 4724, 6497}},
-        {300, 600, 96, 3, 6, {93, 321, 4707, 6497}},
-        {600, 600, 0, 1, 1, {110, 180, 4690, 6330}}, // an unknown screen
-    };
-    for (const Case &c : cases) {
-        const CRecordingDC printer(printerCaps(c.dpiX, c.dpiY));
-        const PrintLayout page = printLayout(printer, c.screenDpi, c.screenDpi);
-        EXPECT_EQ(page.sx, c.sx) << c.dpiX;
-        EXPECT_EQ(page.sy, c.sy) << c.dpiX;
-        EXPECT_EQ(page.chart, c.chart) << c.dpiX;
+    for (const auto &[printerDpi, screenDpi] : {std::pair{600, 0}, std::pair{72, 96}}) {
+        const CRecordingDC printer(printerCaps(printerDpi, printerDpi));
+        const PrintLayout page = printLayout(printer, screenDpi, screenDpi);
+        EXPECT_EQ(page.sx, 1) << printerDpi;
+        EXPECT_EQ(page.sy, 1) << printerDpi;
+        EXPECT_EQ(page.chart, (CRect{110, 180, 4690, 6330})) << printerDpi;
     }
 }
 
