@@ -30,10 +30,12 @@ void writeAll(int fd, const std::string &text)
 } // namespace
 
 TerminalProgress::TerminalProgress(int fd, std::string label, Clock clock)
-    : m_fd(fd), m_terminal(::isatty(fd) == 1), m_label(std::move(label)), m_clock(std::move(clock)),
-      m_start(m_clock())
-{
-}
+    : m_fd(fd)
+    , m_terminal(::isatty(fd) == 1)
+    , m_label(std::move(label))
+    , m_clock(std::move(clock))
+    , m_start(m_clock())
+{}
 
 TerminalProgress::~TerminalProgress()
 {
