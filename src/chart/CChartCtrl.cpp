@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cmath>
 #include <future>
 #include <optional>
@@ -430,8 +431,9 @@ void CChartCtrl::traceChannels(std::vector<ChannelTrace> &traces, const ChartLay
     // reference keeps to one.
     constexpr long long kRowsWorthAThread = 200'000;
     const long long rowsInWindow = static_cast<long long>(m_file.toRow()) - m_file.fromRow();
-    const auto traceEvery = [&](std::size_t start, std::size_t stride) {
-        for (std::size_t i = start; i < traces.size(); i += stride)
+    std::atomic<std::size_t> next = 0;
+    const auto traceRest = [&] {
+        for (std::size_t i = next++; i < traces.size(); i = next++)
             traceChannel(traces[i], layout);
     };
     const bool worthAThread =
@@ -439,11 +441,12 @@ void CChartCtrl::traceChannels(std::vector<ChannelTrace> &traces, const ChartLay
         rowsInWindow * static_cast<long long>(traces.size()) >= kRowsWorthAThread &&
         std::thread::hardware_concurrency() >= 2;
     if (!worthAThread) {
-        traceEvery(0, 1);
+        traceRest();
         return;
     }
-    std::future<void> other = std::async(std::launch::async, traceEvery, 1, 2);
-    traceEvery(0, 2);
+    // Each thread takes the next channel left, so a slow channel does not hold the other back.
+    std::future<void> other = std::async(std::launch::async, traceRest);
+    traceRest();
     other.get();
 }
 
