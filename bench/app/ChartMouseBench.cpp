@@ -67,10 +67,21 @@ void sendMouse(QWidget *chart, QEvent::Type type, QPoint at, Qt::MouseButtons bu
     QApplication::sendEvent(chart, &event);
 }
 
-// Times `step(i)` up to the chart painted again, once an iteration. The window repaints the
-// chart as soon as its time window moves; pending events are handled too, in case one waits.
-void timeSteps(benchmark::State &state, CMainDlg &window, const std::function<void(int)> &step)
+using Step = std::function<void(int)>;
+
+// Opens the window on the benchmark's file, has `prepare` ready the chart and give the step,
+// then times `step(i)` up to the chart painted again, once an iteration. The window repaints
+// the chart as soon as its time window moves; pending events are handled too, in case one
+// waits.
+void timeSteps(benchmark::State &state, const std::function<Step(QWidget *chart)> &prepare)
 {
+    const std::unique_ptr<CMainDlg> window =
+        windowWithMillionRows(static_cast<int>(state.range(0)));
+    if (!window) {
+        state.SkipWithError("the window cannot open the file");
+        return;
+    }
+    const Step step = prepare(window->chart().GetSafeHwnd());
     int i = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
@@ -79,8 +90,9 @@ void timeSteps(benchmark::State &state, CMainDlg &window, const std::function<vo
         const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
         state.SetIterationTime(took.count());
     }
-    state.counters["rows"] = window.chart().file().rowCount();
-    state.counters["shown"] = window.chart().file().toRow() - window.chart().file().fromRow() + 1;
+    const MeasurementFile &file = window->chart().file();
+    state.counters["rows"] = file.rowCount();
+    state.counters["shown"] = file.toRow() - file.fromRow() + 1;
 }
 
 // Each benchmark runs on the file of 10 and on the file of 22 entries a record.
@@ -92,29 +104,17 @@ void onBothFiles(benchmark::internal::Benchmark *benchmark)
 // The baseline: the window repainted with the whole file shown and nothing moved.
 void RepaintOnly(benchmark::State &state)
 {
-    const std::unique_ptr<CMainDlg> window =
-        windowWithMillionRows(static_cast<int>(state.range(0)));
-    if (!window) {
-        state.SkipWithError("the window cannot open the file");
-        return;
-    }
-    QWidget *chart = window->chart().GetSafeHwnd();
-    timeSteps(state, *window, [chart](int) { chart->repaint(); });
+    timeSteps(state, [](QWidget *chart) -> Step { return [chart](int) { chart->repaint(); }; });
 }
 BENCHMARK(RepaintOnly)->Apply(onBothFiles);
 
 // One notch forward, then one back, around the middle: the window narrows and widens by turns.
 void WheelStep(benchmark::State &state)
 {
-    const std::unique_ptr<CMainDlg> window =
-        windowWithMillionRows(static_cast<int>(state.range(0)));
-    if (!window) {
-        state.SkipWithError("the window cannot open the file");
-        return;
-    }
-    QWidget *chart = window->chart().GetSafeHwnd();
-    timeSteps(state, *window, [chart](int i) {
-        sendWheel(chart, middleOf(chart), i % 2 == 0 ? WHEEL_DELTA : -WHEEL_DELTA);
+    timeSteps(state, [](QWidget *chart) -> Step {
+        return [chart](int i) {
+            sendWheel(chart, middleOf(chart), i % 2 == 0 ? WHEEL_DELTA : -WHEEL_DELTA);
+        };
     });
 }
 BENCHMARK(WheelStep)->Apply(onBothFiles);
@@ -122,22 +122,16 @@ BENCHMARK(WheelStep)->Apply(onBothFiles);
 // With half the file shown, the pointer held down and moved 40 pixels at a time, back and forth.
 void DragStep(benchmark::State &state)
 {
-    const std::unique_ptr<CMainDlg> window =
-        windowWithMillionRows(static_cast<int>(state.range(0)));
-    if (!window) {
-        state.SkipWithError("the window cannot open the file");
-        return;
-    }
-    QWidget *chart = window->chart().GetSafeHwnd();
-    for (int notch = 0; notch < 3; ++notch)
-        sendWheel(chart, middleOf(chart), WHEEL_DELTA);
-    const QPoint grab = middleOf(chart);
-    sendMouse(chart, QEvent::MouseButtonPress, grab, Qt::LeftButton);
-    timeSteps(state, *window, [chart, grab](int i) {
-        constexpr int kOffsets[] = {40, 80, 40, 0};
-        sendMouse(chart, QEvent::MouseMove, grab + QPoint(kOffsets[i % 4], 0), Qt::LeftButton);
+    timeSteps(state, [](QWidget *chart) -> Step {
+        for (int notch = 0; notch < 3; ++notch)
+            sendWheel(chart, middleOf(chart), WHEEL_DELTA);
+        const QPoint grab = middleOf(chart);
+        sendMouse(chart, QEvent::MouseButtonPress, grab, Qt::LeftButton);
+        return [chart, grab](int i) {
+            constexpr int kOffsets[] = {40, 80, 40, 0};
+            sendMouse(chart, QEvent::MouseMove, grab + QPoint(kOffsets[i % 4], 0), Qt::LeftButton);
+        };
     });
-    sendMouse(chart, QEvent::MouseButtonRelease, grab, Qt::NoButton);
 }
 BENCHMARK(DragStep)->Apply(onBothFiles);
 
@@ -145,16 +139,12 @@ BENCHMARK(DragStep)->Apply(onBothFiles);
 // drawn again, over the kept render.
 void PointerMove(benchmark::State &state)
 {
-    const std::unique_ptr<CMainDlg> window =
-        windowWithMillionRows(static_cast<int>(state.range(0)));
-    if (!window) {
-        state.SkipWithError("the window cannot open the file");
-        return;
-    }
-    QWidget *chart = window->chart().GetSafeHwnd();
-    const QPoint at = middleOf(chart);
-    timeSteps(state, *window, [chart, at](int i) {
-        sendMouse(chart, QEvent::MouseMove, at + QPoint(i % 2 == 0 ? 40 : -40, 0), Qt::NoButton);
+    timeSteps(state, [](QWidget *chart) -> Step {
+        const QPoint at = middleOf(chart);
+        return [chart, at](int i) {
+            sendMouse(chart, QEvent::MouseMove, at + QPoint(i % 2 == 0 ? 40 : -40, 0),
+                      Qt::NoButton);
+        };
     });
 }
 BENCHMARK(PointerMove)->Apply(onBothFiles);
