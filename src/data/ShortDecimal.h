@@ -13,6 +13,9 @@ namespace zyfo {
 // one of them, which rounds correctly.
 inline constexpr std::array<double, 16> kPowersOfTen = {
     1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+// The same powers as integers, to scale digits without a conversion.
+inline constexpr std::array<std::uint64_t, 8> kIntegerPowersOfTen = {
+    1, 10, 100, 1000, 10000, 100000, 1000000, 10000000};
 
 // Bytes readable at the start of a number that scanShortDecimal needs.
 inline constexpr std::ptrdiff_t kShortDecimalReach = 17;
@@ -69,9 +72,8 @@ inline const std::uint8_t *scanShortDecimal(const std::uint8_t *p, double &value
         fraction = leadingDigits(word);
         if (fraction == 8)
             return nullptr;
-        digits =
-            digits * static_cast<std::uint64_t>(kPowersOfTen[static_cast<std::size_t>(fraction)]) +
-            digitsValue(word, fraction);
+        digits = digits * kIntegerPowersOfTen[static_cast<std::size_t>(fraction)] +
+                 digitsValue(word, fraction);
         stop += 1 + fraction;
     }
     if (whole + fraction == 0)
