@@ -405,14 +405,24 @@ void CChartCtrl::DrawSeries(CDC &dc, const ChartLayout &layout)
                 traces.push_back({kind, channel, LineBatch(batchPenWidth(kind, channel)), {}});
         }
     }
-    traceChannels(traces, layout);
-    // Drawn in channel order with each channel's pen, whichever thread traced it.
-    for (ChannelTrace &trace : traces) {
-        dc.SelectObject(&m_pens[slot(trace.kind, trace.channel)]);
-        trace.lines.draw(dc);
-        m_meanSums[slot(trace.kind, trace.channel)] = trace.mean.sum.value();
-        m_meanCounts[slot(trace.kind, trace.channel)] = trace.mean.count;
-    }
+    // Lines are drawn in channel order, on this thread, each as soon as it and the channels
+    // before it are worked out, while the other thread may still work on later ones.
+    std::vector<std::atomic<bool>> traced(traces.size());
+    std::size_t drawn = 0;
+    const auto drawReady = [&] {
+        for (; drawn < traces.size() && traced[drawn].load(std::memory_order_acquire); ++drawn)
+            drawTrace(dc, traces[drawn]);
+    };
+    traceChannels(traces, traced, layout, drawReady);
+    drawReady();
+}
+
+void CChartCtrl::drawTrace(CDC &dc, ChannelTrace &trace)
+{
+    dc.SelectObject(&m_pens[slot(trace.kind, trace.channel)]);
+    trace.lines.draw(dc);
+    m_meanSums[slot(trace.kind, trace.channel)] = trace.mean.sum.value();
+    m_meanCounts[slot(trace.kind, trace.channel)] = trace.mean.count;
 }
 
 int CChartCtrl::batchPenWidth(ChannelKind kind, int channel) const
@@ -424,7 +434,9 @@ int CChartCtrl::batchPenWidth(ChannelKind kind, int channel) const
     return merge ? penShape->lopnWidth : -1;
 }
 
-void CChartCtrl::traceChannels(std::vector<ChannelTrace> &traces, const ChartLayout &layout) const
+void CChartCtrl::traceChannels(std::vector<ChannelTrace> &traces,
+                               std::vector<std::atomic<bool>> &traced, const ChartLayout &layout,
+                               const std::function<void()> &drawReady) const
 {
     // Each channel reads only its own column, so two threads may trace different channels at
     // once. A second thread pays for itself only on a window of many rows; the every-segment
@@ -432,9 +444,14 @@ void CChartCtrl::traceChannels(std::vector<ChannelTrace> &traces, const ChartLay
     constexpr long long kRowsWorthAThread = 200'000;
     const long long rowsInWindow = static_cast<long long>(m_file.toRow()) - m_file.fromRow();
     std::atomic<std::size_t> next = 0;
+    const std::thread::id caller = std::this_thread::get_id();
     const auto traceRest = [&] {
-        for (std::size_t i = next++; i < traces.size(); i = next++)
+        for (std::size_t i = next++; i < traces.size(); i = next++) {
             traceChannel(traces[i], layout);
+            traced[i].store(true, std::memory_order_release);
+            if (std::this_thread::get_id() == caller)
+                drawReady();
+        }
     };
     const bool worthAThread =
         traces.size() >= 2 && m_seriesDrawing != SeriesDrawing::EverySegment &&

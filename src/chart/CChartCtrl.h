@@ -13,6 +13,8 @@
 #include "MeasurementFile.h"
 #include "RowWindow.h"
 
+#include <atomic>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -191,7 +193,12 @@ private:
     // The width a channel's line batch merges for, or -1 for no merging.
     int batchPenWidth(ChannelKind kind, int channel) const;
     // Works out the lines and means of `traces`, on two threads when the window is big enough.
-    void traceChannels(std::vector<ChannelTrace> &traces, const ChartLayout &layout) const;
+    // traced[i] turns true once traces[i] is worked out; drawReady is called on this thread
+    // after each channel it works out, and all are worked out when this returns.
+    void traceChannels(std::vector<ChannelTrace> &traces, std::vector<std::atomic<bool>> &traced,
+                       const ChartLayout &layout, const std::function<void()> &drawReady) const;
+    // Draws a worked-out channel's lines with its pen and keeps its mean for the legend.
+    void drawTrace(CDC &dc, ChannelTrace &trace);
     void traceChannel(ChannelTrace &trace, const ChartLayout &layout) const;
     void DrawTimeAxis(CDC &dc, const ChartLayout &layout, const Look &look);
     void drawTimeLabel(CDC &dc, int row, double x, const ChartLayout &layout);
