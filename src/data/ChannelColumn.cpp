@@ -37,7 +37,6 @@ void ChannelColumn::growLastBlock(std::uint32_t needed)
     m_blocks.back() = std::move(grown);
     m_blockCapacity.back() = capacity;
     m_lastCapacity = capacity;
-    m_open = nullptr;
 }
 
 void ChannelColumn::startChunk(Chunk &chunk)
@@ -67,36 +66,36 @@ void ChannelColumn::summarise(Chunk &chunk, const double *values)
         include(chunk.summary, values[i]);
 }
 
-void ChannelColumn::summariseExtremes(Segment &segment, std::size_t span)
+void ChannelColumn::fold(Span &span, const Chunk &chunk)
 {
-    Span &out = segment.spans[span];
-    out.count = 0;
-    const std::size_t end = std::min(segment.chunks.size(), (span + 1) * kChunksPerSpan);
-    for (std::size_t c = span * kChunksPerSpan; c < end; ++c) {
-        const Chunk &chunk = segment.chunks[c];
-        if (chunk.count == 0)
-            continue;
-        if (out.count == 0) {
-            out.summary.minimum = chunk.summary.minimum;
-            out.summary.maximum = chunk.summary.maximum;
-        }
-        out.summary.minimum = std::min(out.summary.minimum, chunk.summary.minimum);
-        out.summary.maximum = std::max(out.summary.maximum, chunk.summary.maximum);
-        out.count += chunk.count;
+    if (chunk.count == 0)
+        return;
+    if (span.count == 0) {
+        span.summary = chunk.summary;
+    } else {
+        span.summary.minimum = std::min(span.summary.minimum, chunk.summary.minimum);
+        span.summary.maximum = std::max(span.summary.maximum, chunk.summary.maximum);
+        span.summary.sum.add(chunk.summary.sum);
     }
+    span.count += chunk.count;
 }
 
 void ChannelColumn::summariseSpan(Segment &segment, std::size_t span)
 {
-    summariseExtremes(segment, span);
     Span &out = segment.spans[span];
-    out.summary.sum.clear();
+    out = Span();
     const std::size_t end = std::min(segment.chunks.size(), (span + 1) * kChunksPerSpan);
-    for (std::size_t c = span * kChunksPerSpan; c < end; ++c) {
-        const double *values = valuesOf(segment.chunks[c]);
-        for (int i = 0; i < segment.chunks[c].count; ++i)
-            out.summary.sum.add(values[i]);
-    }
+    for (std::size_t c = span * kChunksPerSpan; c < end; ++c)
+        if (&segment.chunks[c] != m_open)
+            fold(out, segment.chunks[c]);
+}
+
+void ChannelColumn::closeOpenChunk()
+{
+    if (m_open != nullptr)
+        fold(*m_openSpan, *m_open);
+    m_open = nullptr;
+    m_openSpan = nullptr;
 }
 
 void ChannelColumn::appendSlowly(int row, double value)
@@ -106,6 +105,10 @@ void ChannelColumn::appendSlowly(int row, double value)
     Segment &segment = m_segments.back();
     const int local = row - segment.firstRow;
     const auto c = static_cast<std::size_t>(local / kChunkRows);
+    // Another chunk than the open one: the open one is closed before the chunks may move.
+    const bool open = c < segment.chunks.size() && &segment.chunks[c] == m_open;
+    if (!open)
+        closeOpenChunk();
     if (segment.chunks.size() <= c) {
         segment.chunks.resize(c + 1);
         segment.spans.resize(c / kChunksPerSpan + 1);
@@ -114,14 +117,13 @@ void ChannelColumn::appendSlowly(int row, double value)
     Span &span = segment.spans[c / kChunksPerSpan];
     const std::uint64_t rowBit = std::uint64_t{1} << (local % kChunkRows);
     if ((chunk.mask & rowBit) != 0) {
-        // The last row again: its value is the last one stored. The span's exact sum takes the
-        // difference; its extremes come again from its chunks.
+        // The last row again: its value is the last one stored. A closed chunk's span is
+        // summarised again with it.
         double *values = valuesOf(chunk);
-        span.summary.sum.add(-values[chunk.count - 1]);
-        span.summary.sum.add(value);
         values[chunk.count - 1] = value;
         summarise(chunk, values);
-        summariseExtremes(segment, c / kChunksPerSpan);
+        if (!open)
+            summariseSpan(segment, c / kChunksPerSpan);
         return;
     }
     if (chunk.mask == 0)
@@ -133,10 +135,6 @@ void ChannelColumn::appendSlowly(int row, double value)
     if (n == 0)
         chunk.summary = {value, value, {}};
     include(chunk.summary, value);
-    if (span.count == 0)
-        span.summary = {value, value, {}};
-    include(span.summary, value);
-    ++span.count;
     chunk.mask |= rowBit;
     ++chunk.count;
     ++m_used;
@@ -145,6 +143,9 @@ void ChannelColumn::appendSlowly(int row, double value)
     m_openSpan = &span;
     m_openValues = valuesOf(chunk);
     m_openFirstRow = segment.firstRow + static_cast<int>(c) * kChunkRows;
+    // A closed chunk that takes values again leaves its span's summary until it is closed anew.
+    if (!open && n > 0)
+        summariseSpan(segment, c / kChunksPerSpan);
 }
 
 std::optional<double> ChannelColumn::value(int row) const
@@ -182,7 +183,7 @@ void ChannelColumn::dropChunksFrom(std::size_t segment, std::size_t chunk)
 
 void ChannelColumn::truncate(int firstRow)
 {
-    m_open = nullptr;
+    closeOpenChunk();
     const int s = segmentOf(firstRow);
     if (s < 0) {
         *this = ChannelColumn();
@@ -219,7 +220,7 @@ void ChannelColumn::truncate(int firstRow)
 
 void ChannelColumn::shrinkToFit()
 {
-    m_open = nullptr;
+    closeOpenChunk();
     for (Segment &segment : m_segments) {
         segment.chunks.shrink_to_fit();
         segment.spans.shrink_to_fit();
@@ -234,7 +235,8 @@ void ChannelColumn::shrinkToFit()
 
 void ChannelColumn::appendPiece(ChannelColumn &&piece, int firstRow)
 {
-    m_open = nullptr;
+    closeOpenChunk();
+    piece.closeOpenChunk();
     if (piece.m_count == 0)
         return;
     const auto blockBase = static_cast<std::uint32_t>(m_blocks.size());
@@ -257,7 +259,7 @@ void ChannelColumn::appendPiece(ChannelColumn &&piece, int firstRow)
 void ChannelColumn::rewriteRange(int first, int end,
                                  const std::vector<std::pair<int, double>> &values)
 {
-    m_open = nullptr;
+    closeOpenChunk();
     // The chunks the range touches, in row order, with their presence after the rewrite. Where
     // their values cannot be rewritten in place, the rows from `first` on are stored again.
     struct Touched
@@ -394,7 +396,7 @@ void ChannelColumn::addTo(ExactSum &sum, int first, int last) const
             const int base = c * kChunkRows;
             if (c % kChunksPerSpan == 0 && from <= base && base + kSpanRows - 1 <= to) {
                 const Span &span = segment.spans[static_cast<std::size_t>(c / kChunksPerSpan)];
-                if (span.count == 0 || span.summary.sum.isExact()) {
+                if (!isOpen(span) && (span.count == 0 || span.summary.sum.isExact())) {
                     if (span.count != 0)
                         sum.add(span.summary.sum);
                     c += kChunksPerSpan - 1;
@@ -470,7 +472,7 @@ int ChannelColumn::nextAbsent(int row, int last) const
             return r;
         const std::size_t span = c / kChunksPerSpan;
         if (local % kSpanRows == 0 && span < segment.spans.size() &&
-            segment.spans[span].count == kSpanRows) {
+            !isOpen(segment.spans[span]) && segment.spans[span].count == kSpanRows) {
             r += kSpanRows; // a span with a value in every row
             continue;
         }

@@ -85,8 +85,6 @@ public:
                 ++m_used;
                 ++m_count;
                 include(chunk.summary, value);
-                include(m_openSpan->summary, value);
-                ++m_openSpan->count;
                 return;
             }
         }
@@ -151,7 +149,9 @@ private:
         ChunkSummary summary{};
     };
 
-    // 64 chunks: the summary of their values and how many they are (0: no summary).
+    // 64 chunks: the summary of their values and how many they are (0: no summary). The chunk
+    // appends go to is left out until it is closed, so that an append does not pay for two
+    // summaries; the span that holds it is never taken whole.
     struct Span
     {
         ChunkSummary summary{};
@@ -197,9 +197,13 @@ private:
     void startChunk(Chunk &chunk);
     void growLastBlock(std::uint32_t needed);
     static void summarise(Chunk &chunk, const double *values);
-    // The span's count and extremes from its chunks' summaries; with summariseSpan, its sum too.
-    static void summariseExtremes(Segment &segment, std::size_t span);
+    // Adds a chunk's summary to its span's.
+    static void fold(Span &span, const Chunk &chunk);
+    // The span's summary again from its chunks' summaries, the open chunk left out.
     void summariseSpan(Segment &segment, std::size_t span);
+    // The chunk appends go to joins its span's summary; appends then find their chunk anew.
+    void closeOpenChunk();
+    bool isOpen(const Span &span) const { return &span == m_openSpan; }
     void dropChunksFrom(std::size_t segment, std::size_t chunk);
 
     std::vector<Segment> m_segments;
@@ -212,7 +216,8 @@ private:
     // The segment a lookup found last, where the next one starts looking. A column is used by
     // one thread at a time.
     mutable int m_lastSegment = 0;
-    // The chunk appends go to, its values and its first row; null when it is to be found anew.
+    // The chunk appends go to, its span, its values and its first row; null when it is to be
+    // found anew.
     Chunk *m_open = nullptr;
     Span *m_openSpan = nullptr;
     double *m_openValues = nullptr;
@@ -247,10 +252,11 @@ void ChannelColumn::scanForward(int first, int last, WholeVisit &&whole, ValueVi
             const int base = c * kChunkRows;
             if (c % kChunksPerSpan == 0 && from <= base && base + kSpanRows - 1 <= to) {
                 const Span &span = segment.spans[static_cast<std::size_t>(c / kChunksPerSpan)];
-                const ScanStep step = span.count == 0
-                                          ? ScanStep::Next
-                                          : whole(segment.firstRow + base, kSpanRows,
-                                                  static_cast<int>(span.count), span.summary);
+                const ScanStep step = isOpen(span)     ? ScanStep::Descend
+                                      : span.count == 0 ? ScanStep::Next
+                                                        : whole(segment.firstRow + base, kSpanRows,
+                                                                static_cast<int>(span.count),
+                                                                span.summary);
                 if (step == ScanStep::Stop)
                     return;
                 if (step == ScanStep::Next) {
@@ -299,10 +305,12 @@ void ChannelColumn::scanBackward(int first, int last, WholeVisit &&whole, ValueV
             if (c % kChunksPerSpan == kChunksPerSpan - 1 && from <= spanBase &&
                 base + kChunkRows - 1 <= to) {
                 const Span &span = segment.spans[static_cast<std::size_t>(c / kChunksPerSpan)];
-                const ScanStep step = span.count == 0
-                                          ? ScanStep::Next
-                                          : whole(segment.firstRow + spanBase, kSpanRows,
-                                                  static_cast<int>(span.count), span.summary);
+                const ScanStep step = isOpen(span)     ? ScanStep::Descend
+                                      : span.count == 0 ? ScanStep::Next
+                                                        : whole(segment.firstRow + spanBase,
+                                                                kSpanRows,
+                                                                static_cast<int>(span.count),
+                                                                span.summary);
                 if (step == ScanStep::Stop)
                     return;
                 if (step == ScanStep::Next) {

@@ -69,10 +69,29 @@ bool PartialSum::addExactly(std::uint64_t bits)
     const int zeros = std::countr_zero(magnitude);
     magnitude >>= zeros;
     exponent += zeros;
+    // The sign is applied without a branch: signs of successive values are hard to predict.
+    const Wide term = negatedIf({magnitude, 0}, 0 - (bits >> 63));
+    return addMantissa(term.low, term.high, exponent);
+}
 
+void PartialSum::add(const PartialSum &other)
+{
+    if (!m_exact)
+        return;
+    if (!other.m_exact) {
+        m_exact = false;
+        return;
+    }
+    // A zero adds nothing, and its exponent must not lower the sum's.
+    if ((other.word(0) | other.word(1)) != 0)
+        m_exact = addMantissa(other.word(0), other.word(1), other.m_exponent);
+}
+
+bool PartialSum::addMantissa(std::uint64_t low, std::uint64_t high, int exponent)
+{
     Wide total{mantissaLow(), static_cast<std::uint64_t>(mantissaHigh())};
     if (total.low == 0 && total.high == 0) {
-        // An empty or cancelled sum takes the value's exponent, the highest it can have.
+        // An empty or cancelled sum takes the term's exponent, the highest it can have.
         m_exponent = static_cast<std::int16_t>(exponent);
     } else if (exponent < m_exponent) {
         const int lowering = m_exponent - exponent;
@@ -82,11 +101,9 @@ bool PartialSum::addExactly(std::uint64_t bits)
         m_exponent = static_cast<std::int16_t>(exponent);
     }
     const int shift = exponent - m_exponent;
-    // A mantissa has 53 bits at most: only a long shift needs its width.
-    if (shift > kMagnitudeBits - 53 && bitWidth(magnitude) + shift > kMagnitudeBits)
+    if (magnitudeBits({low, high}) + shift > kMagnitudeBits)
         return false;
-    // The sign is applied without a branch: signs of successive values are hard to predict.
-    const Wide term = negatedIf(shiftedLeft({magnitude, 0}, shift), 0 - (bits >> 63));
+    const Wide term = shiftedLeft({low, high}, shift);
     const Wide result = sum(total, term);
     // Both terms lie within +-(2^127 - 1): the sum left the range of 128 bits exactly when its
     // sign differs from the signs of both terms.

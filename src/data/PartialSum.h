@@ -47,6 +47,11 @@ public:
         m_exact = addExactly(bits);
     }
 
+    // Adds the sum `other` holds. The result stays exact while both are exact and the two sums
+    // and the result, all at the lower of the two exponents, are below 2^127 in magnitude;
+    // otherwise isExact() turns false for good.
+    void add(const PartialSum &other);
+
     // Back to an exact zero.
     void clear() { *this = PartialSum(); }
 
@@ -62,6 +67,9 @@ public:
 private:
     // Adds a nonzero value given by its bits; false when it cannot be added exactly.
     bool addExactly(std::uint64_t bits);
+    // Adds mantissa * 2^exponent (a 128-bit two's complement mantissa below 2^127 in
+    // magnitude); false when it cannot be added exactly.
+    bool addMantissa(std::uint64_t low, std::uint64_t high, int exponent);
     std::uint64_t word(int i) const
     {
         std::uint64_t bits;

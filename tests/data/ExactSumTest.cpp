@@ -118,6 +118,29 @@ double chunkedSumOf(const std::vector<double> &values, std::size_t chunk)
     return sum.value();
 }
 
+// The same through chunks of 64 whose sums are gathered from sums of 8 values each.
+double mergedSumOf(const std::vector<double> &values)
+{
+    ExactSum sum;
+    for (std::size_t first = 0; first < values.size(); first += 64) {
+        const std::size_t end = std::min(first + 64, values.size());
+        PartialSum chunk;
+        for (std::size_t part = first; part < end; part += 8) {
+            PartialSum eight;
+            for (std::size_t i = part; i < std::min(part + 8, end); ++i)
+                eight.add(values[i]);
+            chunk.add(eight);
+        }
+        if (chunk.isExact()) {
+            sum.add(chunk);
+            continue;
+        }
+        for (std::size_t i = first; i < end; ++i)
+            sum.add(values[i]);
+    }
+    return sum.value();
+}
+
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kTiny = std::numeric_limits<double>::denorm_min();
 
@@ -221,6 +244,7 @@ TEST(ExactSum, RandomSumsEqualTheReferenceInAnyOrderAndGrouping)
             EXPECT_EQ(bitsOf(sumOf<ExactSum>(values)), bitsOf(expected));
             for (std::size_t chunk : {1, 7, 64})
                 EXPECT_EQ(bitsOf(chunkedSumOf(values, chunk)), bitsOf(expected)) << chunk;
+            EXPECT_EQ(bitsOf(mergedSumOf(values)), bitsOf(expected)) << "merged";
             std::shuffle(values.begin(), values.end(), random);
             EXPECT_EQ(bitsOf(sumOf<ExactSum>(values)), bitsOf(expected)) << "shuffled";
             EXPECT_EQ(bitsOf(chunkedSumOf(values, 64)), bitsOf(expected)) << "shuffled";
@@ -315,6 +339,28 @@ TEST(PartialSum, KeepsTheHighestExponentAndTurnsInexactWhenBitsWouldBeLost)
     EXPECT_TRUE(cleared.isExact());
     EXPECT_EQ(cleared.mantissaLow(), 3u);
     EXPECT_EQ(cleared.exponent(), -2);
+
+    // Adding sums: a sum too wide for 127 bits, or an inexact one on either side, is inexact; an
+    // empty one changes nothing, not even the exponent.
+    const auto sumOfOne = [](double value) {
+        PartialSum sum;
+        sum.add(value);
+        return sum;
+    };
+    PartialSum far = sumOfOne(1e300);
+    far.add(sumOfOne(1e-300));
+    EXPECT_FALSE(far.isExact());
+    PartialSum one = sumOfOne(1.0);
+    one.add(far);
+    EXPECT_FALSE(one.isExact());
+    far.add(sumOfOne(1.0));
+    EXPECT_FALSE(far.isExact());
+    PartialSum six = sumOfOne(6.0);
+    six.add(PartialSum());
+    six.add(sumOfOne(0.75));
+    ASSERT_TRUE(six.isExact());
+    EXPECT_EQ(six.mantissaLow(), 27u);
+    EXPECT_EQ(six.exponent(), -2);
 }
 
 TEST(PartialSum, SixtyFourSensorValuesStayExact)
@@ -332,13 +378,24 @@ TEST(PartialSum, SixtyFourSensorValuesStayExact)
         chunks.push_back(chunk);
     }
     for (const std::vector<double> &chunk : chunks) {
+        // Added one by one, and as two sums split at any point.
         PartialSum part;
-        for (double value : chunk)
-            part.add(value);
+        PartialSum before;
+        PartialSum after;
+        const std::size_t split = random() % 65;
+        for (std::size_t i = 0; i < chunk.size(); ++i) {
+            part.add(chunk[i]);
+            (i < split ? before : after).add(chunk[i]);
+        }
+        before.add(after);
         ASSERT_TRUE(part.isExact()) << std::hexfloat << chunk[0] << " " << chunk[63];
-        ExactSum sum;
-        sum.add(part);
-        EXPECT_EQ(bitsOf(sum.value()), bitsOf(sumOf<ReferenceSum>(chunk)));
+        ASSERT_TRUE(before.isExact()) << split;
+        const double expected = sumOf<ReferenceSum>(chunk);
+        for (const PartialSum &whole : {part, before}) {
+            ExactSum sum;
+            sum.add(whole);
+            EXPECT_EQ(bitsOf(sum.value()), bitsOf(expected)) << split;
+        }
     }
 }
 

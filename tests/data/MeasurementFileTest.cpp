@@ -128,6 +128,21 @@ TEST(ChannelColumn, ValuesAndRangeAnswersFollowAppendsTruncationsRewritesAndPiec
 
     // Cut between the end of the first segment's rows and the piece's first row, then go on.
     truncateAndGoOn(40050, 40060, 50000);
+
+    // Reads between appends: the chunk being filled as the last one of its span, and a chunk
+    // that is closed (its room given back) and then takes values again or a new last value.
+    ChannelColumn growing;
+    std::map<int, double> grown;
+    row = 0;
+    for (const int stop : {4040, 4095, 4097, 8150, 8191, 12000}) {
+        appendUpTo(growing, grown, stop, 0);
+        expectRangesMatch(growing, grown, random, stop);
+        growing.shrinkToFit();
+        const int last = grown.rbegin()->first;
+        growing.append(last, grown[last] + 1);
+        grown[last] += 1;
+        expectRangesMatch(growing, grown, random, stop);
+    }
 }
 
 TEST(MeasurementFile, SortOfAppendedRowsMatchesAStableSortOfAll)
