@@ -471,8 +471,8 @@ int ChannelColumn::nextAbsent(int row, int last) const
         if (c >= segment.chunks.size())
             return r;
         const std::size_t span = c / kChunksPerSpan;
-        if (local % kSpanRows == 0 && span < segment.spans.size() &&
-            !isOpen(segment.spans[span]) && segment.spans[span].count == kSpanRows) {
+        if (local % kSpanRows == 0 && span < segment.spans.size() && !isOpen(segment.spans[span]) &&
+            segment.spans[span].count == kSpanRows) {
             r += kSpanRows; // a span with a value in every row
             continue;
         }

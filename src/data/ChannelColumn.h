@@ -252,11 +252,12 @@ void ChannelColumn::scanForward(int first, int last, WholeVisit &&whole, ValueVi
             const int base = c * kChunkRows;
             if (c % kChunksPerSpan == 0 && from <= base && base + kSpanRows - 1 <= to) {
                 const Span &span = segment.spans[static_cast<std::size_t>(c / kChunksPerSpan)];
-                const ScanStep step = isOpen(span)     ? ScanStep::Descend
-                                      : span.count == 0 ? ScanStep::Next
-                                                        : whole(segment.firstRow + base, kSpanRows,
-                                                                static_cast<int>(span.count),
-                                                                span.summary);
+                // The span being filled is read through its chunks.
+                ScanStep step = ScanStep::Descend;
+                if (!isOpen(span))
+                    step = span.count == 0 ? ScanStep::Next
+                                           : whole(segment.firstRow + base, kSpanRows,
+                                                   static_cast<int>(span.count), span.summary);
                 if (step == ScanStep::Stop)
                     return;
                 if (step == ScanStep::Next) {
@@ -305,12 +306,11 @@ void ChannelColumn::scanBackward(int first, int last, WholeVisit &&whole, ValueV
             if (c % kChunksPerSpan == kChunksPerSpan - 1 && from <= spanBase &&
                 base + kChunkRows - 1 <= to) {
                 const Span &span = segment.spans[static_cast<std::size_t>(c / kChunksPerSpan)];
-                const ScanStep step = isOpen(span)     ? ScanStep::Descend
-                                      : span.count == 0 ? ScanStep::Next
-                                                        : whole(segment.firstRow + spanBase,
-                                                                kSpanRows,
-                                                                static_cast<int>(span.count),
-                                                                span.summary);
+                ScanStep step = ScanStep::Descend;
+                if (!isOpen(span))
+                    step = span.count == 0 ? ScanStep::Next
+                                           : whole(segment.firstRow + spanBase, kSpanRows,
+                                                   static_cast<int>(span.count), span.summary);
                 if (step == ScanStep::Stop)
                     return;
                 if (step == ScanStep::Next) {
