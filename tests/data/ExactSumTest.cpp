@@ -98,8 +98,20 @@ double sumOf(const std::vector<double> &values)
     return sum.value();
 }
 
-// The sum through chunk sums of `chunk` values each, walking the values of a chunk whose sum
-// did not stay exact.
+// Adds values[first, end) to `sum` through their partial sum, or one by one when it did not
+// stay exact.
+void addChunk(ExactSum &sum, const PartialSum &part, const std::vector<double> &values,
+              std::size_t first, std::size_t end)
+{
+    if (part.isExact()) {
+        sum.add(part);
+        return;
+    }
+    for (std::size_t i = first; i < end; ++i)
+        sum.add(values[i]);
+}
+
+// The sum through chunk sums of `chunk` values each.
 double chunkedSumOf(const std::vector<double> &values, std::size_t chunk)
 {
     ExactSum sum;
@@ -108,12 +120,7 @@ double chunkedSumOf(const std::vector<double> &values, std::size_t chunk)
         PartialSum part;
         for (std::size_t i = first; i < end; ++i)
             part.add(values[i]);
-        if (part.isExact()) {
-            sum.add(part);
-            continue;
-        }
-        for (std::size_t i = first; i < end; ++i)
-            sum.add(values[i]);
+        addChunk(sum, part, values, first, end);
     }
     return sum.value();
 }
@@ -131,12 +138,7 @@ double mergedSumOf(const std::vector<double> &values)
                 eight.add(values[i]);
             chunk.add(eight);
         }
-        if (chunk.isExact()) {
-            sum.add(chunk);
-            continue;
-        }
-        for (std::size_t i = first; i < end; ++i)
-            sum.add(values[i]);
+        addChunk(sum, chunk, values, first, end);
     }
     return sum.value();
 }
