@@ -88,6 +88,82 @@ struct Loaded
     ReadResult read(bool refresh) { return ReadMeasurementFile(data, &source, listener, refresh); }
 };
 
+std::int64_t storedValues(const MeasurementFile &data)
+{
+    std::int64_t values = 0;
+    for (int kind = 0; kind < kKindCount; ++kind)
+        for (int channel = 0; channel < data.channelCount(kindAt(kind)); ++channel)
+            values += data.valueCount(kindAt(kind), channel);
+    return values;
+}
+
+std::int64_t residentBytes()
+{
+    long pages = 0;
+    long resident = 0;
+    if (std::FILE *statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2)
+            resident = 0;
+        std::fclose(statm);
+    }
+    return static_cast<std::int64_t>(resident) * ::sysconf(_SC_PAGESIZE);
+}
+
+std::int64_t peakResidentBytes()
+{
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return static_cast<std::int64_t>(usage.ru_maxrss) * 1024;
+}
+
+// Memory is measured in a child process, so that what the parent holds is not counted: the
+// resident size just before the read is subtracted from the peak and from the resident size
+// after it. It runs first: memory that earlier benchmarks freed but the allocator kept would be
+// used again by the read and hide part of what it needs.
+void MemoryPerStoredValue(benchmark::State &state)
+{
+    GeneratedFile &file = bigFile();
+    std::array<std::int64_t, 4> figures{}; // before, after, peak, values
+    for (auto _ : state) {
+        int channel[2];
+        if (::pipe(channel) != 0) {
+            state.SkipWithError("pipe failed");
+            return;
+        }
+        const pid_t child = ::fork();
+        if (child == 0) {
+            std::array<std::int64_t, 4> measured{residentBytes(), 0, 0, 0};
+            {
+                Loaded loaded;
+                if (loaded.source.open(file.path()))
+                    loaded.read(false);
+                measured[1] = residentBytes();
+                measured[2] = peakResidentBytes();
+                measured[3] = storedValues(loaded.data);
+                const auto written = ::write(channel[1], measured.data(), sizeof measured);
+                static_cast<void>(written);
+            }
+            ::_exit(0);
+        }
+        ::close(channel[1]);
+        const auto got = ::read(channel[0], figures.data(), sizeof figures);
+        ::close(channel[0]);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        if (got != static_cast<ssize_t>(sizeof figures) || figures[3] == 0) {
+            state.SkipWithError("the measuring process failed");
+            return;
+        }
+    }
+    const auto values = static_cast<double>(figures[3]);
+    state.counters["values"] = values;
+    state.counters["peak_bytes_per_value"] = static_cast<double>(figures[2] - figures[0]) / values;
+    state.counters["resident_bytes_per_value"] =
+        static_cast<double>(figures[1] - figures[0]) / values;
+    state.counters["process_peak_MiB"] = static_cast<double>(figures[2]) / (1 << 20);
+}
+BENCHMARK(MemoryPerStoredValue)->Unit(benchmark::kMillisecond)->Iterations(1);
+
 // Seconds md5sum takes over `path`, run as a child process; -1 when it cannot run.
 double md5sumSeconds(const std::string &path)
 {
@@ -169,81 +245,6 @@ BENCHMARK(FullReadMillionShortRecordsUtc)
     ->Unit(benchmark::kMillisecond)
     ->UseManualTime()
     ->Iterations(5);
-
-std::int64_t storedValues(const MeasurementFile &data)
-{
-    std::int64_t values = 0;
-    for (int kind = 0; kind < kKindCount; ++kind)
-        for (int channel = 0; channel < data.channelCount(kindAt(kind)); ++channel)
-            values += data.valueCount(kindAt(kind), channel);
-    return values;
-}
-
-std::int64_t residentBytes()
-{
-    long pages = 0;
-    long resident = 0;
-    if (std::FILE *statm = std::fopen("/proc/self/statm", "r")) {
-        if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2)
-            resident = 0;
-        std::fclose(statm);
-    }
-    return static_cast<std::int64_t>(resident) * ::sysconf(_SC_PAGESIZE);
-}
-
-std::int64_t peakResidentBytes()
-{
-    rusage usage{};
-    ::getrusage(RUSAGE_SELF, &usage);
-    return static_cast<std::int64_t>(usage.ru_maxrss) * 1024;
-}
-
-// Memory is measured in a child process, so that what earlier benchmarks freed but the
-// allocator kept does not hide what a read needs: the resident size just before the read is
-// subtracted from the peak and from the resident size after it.
-void MemoryPerStoredValue(benchmark::State &state)
-{
-    GeneratedFile &file = bigFile();
-    std::array<std::int64_t, 4> figures{}; // before, after, peak, values
-    for (auto _ : state) {
-        int channel[2];
-        if (::pipe(channel) != 0) {
-            state.SkipWithError("pipe failed");
-            return;
-        }
-        const pid_t child = ::fork();
-        if (child == 0) {
-            std::array<std::int64_t, 4> measured{residentBytes(), 0, 0, 0};
-            {
-                Loaded loaded;
-                if (loaded.source.open(file.path()))
-                    loaded.read(false);
-                measured[1] = residentBytes();
-                measured[2] = peakResidentBytes();
-                measured[3] = storedValues(loaded.data);
-                const auto written = ::write(channel[1], measured.data(), sizeof measured);
-                static_cast<void>(written);
-            }
-            ::_exit(0);
-        }
-        ::close(channel[1]);
-        const auto got = ::read(channel[0], figures.data(), sizeof figures);
-        ::close(channel[0]);
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        if (got != static_cast<ssize_t>(sizeof figures) || figures[3] == 0) {
-            state.SkipWithError("the measuring process failed");
-            return;
-        }
-    }
-    const auto values = static_cast<double>(figures[3]);
-    state.counters["values"] = values;
-    state.counters["peak_bytes_per_value"] = static_cast<double>(figures[2] - figures[0]) / values;
-    state.counters["resident_bytes_per_value"] =
-        static_cast<double>(figures[1] - figures[0]) / values;
-    state.counters["process_peak_MiB"] = static_cast<double>(figures[2]) / (1 << 20);
-}
-BENCHMARK(MemoryPerStoredValue)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 void ContinuationAfterOneRecord(benchmark::State &state)
 {
