@@ -38,19 +38,17 @@ void GroupedSeries::draw()
             start(next++);
             continue;
         }
-        // Rows next..gap - 1 hold values; the group is full at row `full`.
-        const int gap = m_values.nextAbsent(next, walkedLast);
+        // The group is full at row `full`; its values are gathered up to there, or up to the
+        // first row without a value.
         const long long full = next + (m_line.groupSize() - m_line.groupCount()) - 1;
-        const long long closing = std::min<long long>(full, m_window.last);
-        if (closing < gap) {
-            const int row = static_cast<int>(closing);
-            m_line.gatherRun(m_values, next, row);
-            m_line.closeGroupAt(row);
-            next = row + 1;
+        const auto closing = static_cast<int>(std::min<long long>(full, m_window.last));
+        const int stop = std::min(closing, walkedLast);
+        const int gap = m_line.gatherPresentRun(m_values, next, stop);
+        if (gap > stop && stop == closing) {
+            m_line.closeGroupAt(closing);
+            next = closing + 1;
             continue;
         }
-        if (gap > next)
-            m_line.gatherRun(m_values, next, gap - 1);
         if (gap > walkedLast)
             break; // the rows ran out: the open group is not drawn
         // The first row without a value closes the group or breaks the line, a second one

@@ -24,10 +24,11 @@ void SeriesPolyline::gather(double value)
     ++m_groupCount;
 }
 
-void SeriesPolyline::gatherRun(const ChannelColumn &values, int first, int last)
+int SeriesPolyline::gatherPresentRun(const ChannelColumn &values, int first, int last)
 {
-    values.addTo(m_groupSum, first, last);
-    m_groupCount += static_cast<long long>(last) - first + 1;
+    const int end = values.addPresentRun(m_groupSum, first, last);
+    m_groupCount += static_cast<long long>(end) - first;
+    return end;
 }
 
 void SeriesPolyline::lineTo(int row, double value)

@@ -27,9 +27,10 @@ public:
     void breakLine() { m_have = false; }
     // Adds the open group to the mean; the series is drawn.
     void finish();
-    // Adds values to the open group: one, or those of rows first..last, which all hold one.
+    // Adds values to the open group: one, or those of rows first.. up to the first row in
+    // [first, last] without one; the latter returns that row, or last + 1.
     void gather(double value);
-    void gatherRun(const ChannelColumn &values, int first, int last);
+    int gatherPresentRun(const ChannelColumn &values, int first, int last);
     // The line goes on to a vertex at `row` with `value`, or with the open group's mean; the
     // group is emptied.
     void lineTo(int row, double value);

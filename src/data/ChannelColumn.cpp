@@ -381,8 +381,6 @@ std::optional<ValueExtremes> ChannelColumn::extremes(int first, int last) const
 
 void ChannelColumn::addTo(ExactSum &sum, int first, int last) const
 {
-    // Where a range takes more than half of a chunk, the chunk's sum less the values it leaves
-    // out is the shorter way to the same exact sum.
     first = std::max(first, 0);
     if (last < first || m_segments.empty())
         return;
@@ -403,31 +401,88 @@ void ChannelColumn::addTo(ExactSum &sum, int first, int last) const
                     continue;
                 }
             }
-            const Chunk &chunk = segment.chunks[static_cast<std::size_t>(c)];
-            if (chunk.count == 0)
-                continue;
             const int low = std::max(from - base, 0);
             const int high = std::min(to - base, kChunkRows - 1);
-            if (low == 0 && high == kChunkRows - 1 && chunk.summary.sum.isExact()) {
-                sum.add(chunk.summary.sum);
-                continue;
-            }
-            // The values of the rows low..high follow each other.
-            const double *values = valuesOf(chunk);
-            const int begin = bitCount(chunk.mask & bitsBelow(low));
-            const int end = begin + bitCount(chunk.mask & bitsBetween(low, high));
-            if (!chunk.summary.sum.isExact() || 2 * (end - begin) <= chunk.count) {
-                for (int i = begin; i < end; ++i)
-                    sum.add(values[i]);
-                continue;
-            }
-            sum.add(chunk.summary.sum);
-            for (int i = 0; i < begin; ++i)
-                sum.add(-values[i]);
-            for (int i = end; i < chunk.count; ++i)
-                sum.add(-values[i]);
+            addChunkRows(sum, segment.chunks[static_cast<std::size_t>(c)], low, high);
         }
     }
+}
+
+void ChannelColumn::addChunkRows(ExactSum &sum, const Chunk &chunk, int low, int high) const
+{
+    if (chunk.count == 0)
+        return;
+    if (low == 0 && high == kChunkRows - 1 && chunk.summary.sum.isExact()) {
+        sum.add(chunk.summary.sum);
+        return;
+    }
+    // The values of the rows low..high follow each other. Where they are more than half of the
+    // chunk's, the chunk's sum less the values left out is the shorter way to the same sum.
+    const double *values = valuesOf(chunk);
+    const int begin = bitCount(chunk.mask & bitsBelow(low));
+    const int end = begin + bitCount(chunk.mask & bitsBetween(low, high));
+    if (!chunk.summary.sum.isExact() || 2 * (end - begin) <= chunk.count) {
+        for (int i = begin; i < end; ++i)
+            sum.add(values[i]);
+        return;
+    }
+    sum.add(chunk.summary.sum);
+    for (int i = 0; i < begin; ++i)
+        sum.add(-values[i]);
+    for (int i = end; i < chunk.count; ++i)
+        sum.add(-values[i]);
+}
+
+template<class SpanVisit, class RowsVisit>
+int ChannelColumn::walkPresentRun(int first, int last, SpanVisit &&takeSpan,
+                                  RowsVisit &&takeRows) const
+{
+    int r = std::max(first, 0);
+    while (r <= last) {
+        const int s = segmentOf(r);
+        if (s < 0)
+            return r;
+        const Segment &segment = m_segments[static_cast<std::size_t>(s)];
+        const int local = r - segment.firstRow;
+        const auto c = static_cast<std::size_t>(local / kChunkRows);
+        if (c >= segment.chunks.size())
+            return r;
+        const std::size_t span = c / kChunksPerSpan;
+        if (local % kSpanRows == 0 && span < segment.spans.size() && last - r >= kSpanRows - 1 &&
+            !isOpen(segment.spans[span]) && segment.spans[span].count == kSpanRows &&
+            takeSpan(segment.spans[span])) {
+            r += kSpanRows; // a span with a value in every row
+            continue;
+        }
+        // The chunk's rows from r on, up to `last` and to the next segment's first row.
+        const int base = segment.firstRow + static_cast<int>(c) * kChunkRows;
+        const int segmentEnd = static_cast<std::size_t>(s) + 1 < m_segments.size()
+                                   ? m_segments[static_cast<std::size_t>(s) + 1].firstRow
+                                   : INT_MAX;
+        const int high = std::min({last, segmentEnd - 1, base + kChunkRows - 1}) - base;
+        const Chunk &chunk = segment.chunks[c];
+        const std::uint64_t absent = ~chunk.mask & bitsBetween(r - base, high);
+        const int stop = absent != 0 ? std::countr_zero(absent) : high + 1;
+        if (stop > r - base)
+            takeRows(chunk, r - base, stop - 1);
+        if (absent != 0)
+            return base + stop;
+        r = base + high + 1;
+    }
+    return last + 1;
+}
+
+int ChannelColumn::addPresentRun(ExactSum &sum, int first, int last) const
+{
+    return walkPresentRun(
+        first, last,
+        [&](const Span &span) {
+            if (!span.summary.sum.isExact())
+                return false;
+            sum.add(span.summary.sum);
+            return true;
+        },
+        [&](const Chunk &chunk, int low, int high) { addChunkRows(sum, chunk, low, high); });
 }
 
 int ChannelColumn::countIn(int first, int last) const
@@ -460,33 +515,8 @@ int ChannelColumn::nextPresent(int row, int last) const
 
 int ChannelColumn::nextAbsent(int row, int last) const
 {
-    int r = std::max(row, 0);
-    while (r <= last) {
-        const int s = segmentOf(r);
-        if (s < 0)
-            return r;
-        const Segment &segment = m_segments[static_cast<std::size_t>(s)];
-        const int local = r - segment.firstRow;
-        const auto c = static_cast<std::size_t>(local / kChunkRows);
-        if (c >= segment.chunks.size())
-            return r;
-        const std::size_t span = c / kChunksPerSpan;
-        if (local % kSpanRows == 0 && span < segment.spans.size() && !isOpen(segment.spans[span]) &&
-            segment.spans[span].count == kSpanRows) {
-            r += kSpanRows; // a span with a value in every row
-            continue;
-        }
-        const int base = segment.firstRow + static_cast<int>(c) * kChunkRows;
-        const std::uint64_t absent = ~segment.chunks[c].mask & ~bitsBelow(local % kChunkRows);
-        const int segmentEnd = static_cast<std::size_t>(s) + 1 < m_segments.size()
-                                   ? m_segments[static_cast<std::size_t>(s) + 1].firstRow
-                                   : INT_MAX;
-        if (absent != 0 && base + std::countr_zero(absent) < segmentEnd)
-            return std::min(base + std::countr_zero(absent), last + 1);
-        // Every row from r to the chunk's end (or to the next segment) has a value.
-        r = absent != 0 ? segmentEnd : base + kChunkRows;
-    }
-    return last + 1;
+    return walkPresentRun(
+        row, last, [](const Span &) { return true; }, [](const Chunk &, int, int) {});
 }
 
 } // namespace zyfo

@@ -129,6 +129,9 @@ public:
     std::optional<ValueExtremes> extremes(int first, int last) const;
     // Adds the values of rows first..last to `sum`, exactly.
     void addTo(ExactSum &sum, int first, int last) const;
+    // Adds the values of rows first.. up to the first row in [first, last] without a value,
+    // exactly, and returns that row; last + 1 when every row of the range holds a value.
+    int addPresentRun(ExactSum &sum, int first, int last) const;
     // Number of values in rows first..last.
     int countIn(int first, int last) const;
     // The first row in [row, last] that has a value (nextPresent) or has none (nextAbsent);
@@ -194,6 +197,14 @@ private:
     // The segment holding `row`, or the index of none (-1) when the row lies before them all.
     int segmentOf(int row) const;
     void appendSlowly(int row, double value);
+    // Walks the rows first.. up to the first row in [first, last] without a value and returns
+    // that row (last + 1 when there is none): takeSpan(span) is offered each span of values in
+    // every row that lies in the range, and returns false to have its chunks walked instead;
+    // takeRows(chunk, low, high) gets the other present rows a chunk at a time.
+    template<class SpanVisit, class RowsVisit>
+    int walkPresentRun(int first, int last, SpanVisit &&takeSpan, RowsVisit &&takeRows) const;
+    // Adds the values of a chunk's rows low..high (0 <= low <= high <= 63) to `sum`.
+    void addChunkRows(ExactSum &sum, const Chunk &chunk, int low, int high) const;
     void startChunk(Chunk &chunk);
     void growLastBlock(std::uint32_t needed);
     static void summarise(Chunk &chunk, const double *values);

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <map>
 #include <random>
+#include <tuple>
 
 namespace zyfo {
 namespace {
@@ -66,6 +67,13 @@ void expectRangesMatch(const ChannelColumn &column, const std::map<int, double> 
             ++absent;
         EXPECT_EQ(column.nextAbsent(first, last), std::min(absent, last + 1))
             << first << ".." << last;
+        ExactSum runSum;
+        ExactSum wantedRunSum;
+        for (int r = std::max(first, 0); r < std::min(absent, last + 1); ++r)
+            wantedRunSum.add(expected.at(r));
+        EXPECT_EQ(column.addPresentRun(runSum, first, last), std::min(absent, last + 1))
+            << first << ".." << last;
+        EXPECT_EQ(runSum.value(), wantedRunSum.value()) << first << ".." << last;
     }
 }
 
@@ -142,6 +150,33 @@ TEST(ChannelColumn, ValuesAndRangeAnswersFollowAppendsTruncationsRewritesAndPiec
         growing.append(last, grown[last] + 1);
         grown[last] += 1;
         expectRangesMatch(growing, grown, random, stop);
+    }
+
+    // Runs of present rows over whole spans, in two segments: up to a gap, a segment's end, or
+    // the end of the range.
+    ChannelColumn dense;
+    ChannelColumn densePiece;
+    for (int r = 0; r < 12000; ++r)
+        (r < 9000 ? dense : densePiece).append(r < 9000 ? r : r - 9000, r % 7 == 0 ? 0.5 : 0.25);
+    densePiece.append(3000, 1.0);
+    densePiece.append(3002, 1.0);
+    dense.appendPiece(std::move(densePiece), 9000);
+    const auto runSum = [](int first, int last) {
+        double total = 0;
+        for (int r = first; r <= last; ++r)
+            total += r > 11999 ? 1.0 : r % 7 == 0 ? 0.5 : 0.25;
+        return total;
+    };
+    for (const auto &[first, last, end] :
+         std::vector<std::tuple<int, int, int>>{{0, 8999, 9000},
+                                                {0, 20000, 12001},
+                                                {100, 11000, 11001},
+                                                {4096, 12003, 12001},
+                                                {12001, 12003, 12001},
+                                                {12002, 12003, 12003}}) {
+        ExactSum sum;
+        EXPECT_EQ(dense.addPresentRun(sum, first, last), end) << first << ".." << last;
+        EXPECT_EQ(sum.value(), runSum(first, end - 1)) << first << ".." << last;
     }
 }
 
